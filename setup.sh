@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Numlet's set-up on Debian 12, run as root (or with sudo rights):
+#   bash setup.sh run    installs what is missing, builds and starts the program
+#   bash setup.sh test   installs what is missing, builds and runs the whole test suite headless
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: bash setup.sh run|test" >&2
+    exit 2
+    ;;
+esac
+
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+    libjpeg62-turbo-dev fonts-liberation2 fonts-urw-base35 fonts-dejavu-core)
+if [ "$mode" = test ]; then
+    packages+=(libmuparser-dev xvfb xauth)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+
+if [ "$mode" = run ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMLET_BUILD_TESTS=OFF \
+        -DNUMLET_BUILD_BENCH=OFF
+    cmake --build build -j "$jobs" --target numlet
+    exec ./build/numlet
+fi
+
+# Tests: the full suite, then the engine's tests again under the address and undefined-behaviour
+# sanitizers.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMLET_SANITIZE=ON \
+    -DNUMLET_BUILD_BENCH=OFF
+engine_tests=$(ctest --test-dir build-sanitize -N -L engine | awk '/Test +#/ {print $3}')
+cmake --build build-sanitize -j "$jobs" --target $engine_tests
+ctest --test-dir build-sanitize --output-on-failure -L engine -j "$jobs"

@@ -1,0 +1,30 @@
+#pragma once
+
+// The application's default error box. Every handler runs through guarded(), so an error that
+// escapes it is shown with its own text and the window stays usable. Tests replace the reporter to
+// read the text instead of facing a modal box.
+
+#include <QString>
+#include <exception>
+#include <functional>
+
+namespace ErrorReport {
+
+using Reporter = std::function<void(const QString &text)>;
+
+// An empty reporter restores the default message box.
+void setReporter(Reporter reporter);
+void report(const QString &text);
+
+template <typename F> void guarded(F &&handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        report(QString::fromUtf8(error.what()));
+    } catch (...) {
+        report(QStringLiteral("Unknown error"));
+    }
+}
+
+} // namespace ErrorReport

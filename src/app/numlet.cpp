@@ -1,0 +1,260 @@
+#include "app/numlet.h"
+
+#include "app/errorreport.h"
+#include "app/memorytext.h"
+#include "app/platform.h"
+#include "ui_numlet.h"
+#include "widgets/timagelist.h"
+
+#include <QAbstractEventDispatcher>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+// Outward links of the program.
+const char *const MailAddress = "mailto:numlet@numlet.cz";
+const char *const HomePage = "https://www.numlet.cz/";
+} // namespace
+
+TNumlet::TNumlet(const QString &folder, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TNumlet>()), imageList1(std::make_unique<TImageList>())
+{
+    ui->setupUi(this);
+    programFolder = folder;
+    setupDesign();
+    FormCreate();
+    connectHandlers();
+}
+
+TNumlet::~TNumlet()
+{
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        disconnect(dispatcher, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
+}
+
+// Design-time properties that the form file cannot hold.
+void TNumlet::setupDesign()
+{
+    setFixedSize(853, 541);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    for (int i = 0; i < 3; ++i)
+        imageList1->add(QPixmap(QStringLiteral(":/images/imagelist_%1.png").arg(i)));
+
+    const auto makeTimer = [this](const char *name) {
+        auto *timer = new QTimer(this);
+        timer->setObjectName(QLatin1String(name));
+        timer->setInterval(1000);
+        return timer;
+    };
+    Timer1 = makeTimer("Timer1");
+    Timer2 = makeTimer("Timer2");
+    Timer3 = makeTimer("Timer3");
+
+    // Status bar: hint, memory display, Stop, the e-mail link under the calculator, its switch.
+    TStatusBarPro *bar = ui->StatusBarPro1;
+    bar->setPanelWidths({249, 224, 26, 328, 25});
+    QFont hintFont(QStringLiteral("Tahoma"));
+    hintFont.setPointSize(8);
+    QFont boldHint = hintFont;
+    boldHint.setBold(true);
+    bar->setPanelFont(0, boldHint);
+    bar->setPanelColor(0, Qt::black);
+    bar->setPanelFont(1, hintFont);
+    bar->setPanelColor(1, QColor(0, 0, 128));
+    bar->setPanelAlignment(1, Qt::AlignCenter);
+    QFont linkFont = font();
+    linkFont.setBold(true);
+    bar->setPanelFont(3, linkFont);
+    bar->setPanelText(3, QStringLiteral(" Velmorsoft"));
+    bar->setPanelImage(3, imageList1->pixmap(2));
+    const QRect calculator = bar->panelRect(3);
+    ui->EditExp1->setGeometry(calculator.left() + 2, calculator.top() + (calculator.height() - 18) / 2,
+                              0, 18);
+    const auto centreOver = [bar](QWidget *button, int panel) {
+        const QRect r = bar->panelRect(panel);
+        button->move(r.center() - button->rect().center());
+    };
+    centreOver(ui->SpeedButton12, 2);
+    centreOver(ui->SpeedButton7, 4);
+    ui->EditExp1->setMask(QStringLiteral("0.00"));
+    QPalette face = ui->EditExp1->palette();
+    face.setColor(QPalette::Base, palette().color(QPalette::Button));
+    ui->EditExp1->setPalette(face);
+
+    // The log's columns: row number, verdict image, example with the answer.
+    ui->ListBox1->setColumns({
+        {TColumnListBox::Column::Kind::Text, 28, Qt::AlignRight | Qt::AlignVCenter, QColor(128, 0, 0)},
+        {TColumnListBox::Column::Kind::Image, 20, Qt::AlignLeft | Qt::AlignVCenter, QColor()},
+        {TColumnListBox::Column::Kind::Text, 200, Qt::AlignLeft | Qt::AlignVCenter, QColor()},
+    });
+    ui->ListBox1->setImageList(imageList1.get());
+
+    // Only these three controls pop up their hint as a tooltip.
+    // (Label3D20 takes its tooltip with the worksheet file's name.)
+    ui->EditExp2->hide();
+    ui->Edit2->setFocus();
+}
+
+void TNumlet::FormCreate()
+{
+    PictureList.clear();
+    if (!programFolder.endsWith(QLatin1Char('/')))
+        programFolder += QLatin1Char('/');
+    ui->SpinEdit12->setMaxValue(14);
+    ui->SpinEdit12->setEnabled(true);
+    ui->Panel3->setEnabled(true);
+    operatorChars[0] = '+';
+    operatorChars[1] = '-';
+    operatorChars[2] = '*';
+    operatorChars[3] = '/';
+    RightCount = 0;
+    WrongCount = 0;
+    PictureIndex = 0;
+    AnswerTicks = 0;
+    templateIndex = 1;
+    stopRequest = 0;
+    RunActive = false;
+
+    // Hint hook and idle hook.
+    qApp->installEventFilter(this);
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                &TNumlet::updateMemoryDisplay);
+}
+
+template <typename Sender, typename Signal>
+void TNumlet::bindHandler(Sender *sender, Signal signal, void (TNumlet::*handler)())
+{
+    connect(sender, signal, this, [this, handler] { ErrorReport::guarded([&] { (this->*handler)(); }); });
+}
+
+void TNumlet::connectHandlers()
+{
+    // Code changes the page with the tab control's signals blocked, so this is the user's change.
+    bindHandler(ui->PageControl1, &QTabWidget::currentChanged, &TNumlet::PageControl1Change);
+    bindHandler(ui->SB1, &QToolButton::clicked, &TNumlet::SB1Click);
+    bindHandler(ui->SB16, &QToolButton::clicked, &TNumlet::SB16Click);
+    connect(ui->StatusBarPro1, &TStatusBarPro::panelClicked, this, [this](int panel) {
+        if (panel == 3)
+            ErrorReport::guarded([this] { StatusBarPro1Panels3Click(); });
+    });
+    ui->ListBox2->installEventFilter(this);
+    ui->ListBox2->viewport()->installEventFilter(this);
+}
+
+bool TNumlet::event(QEvent *event)
+{
+    // Hints go to status panel 0 through the hint hook only.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QWidget::event(event);
+}
+
+// The nearest hint up the parent chain: the control's own, else its containers'.
+static QString nearestHint(const QWidget *widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (!widget->statusTip().isEmpty())
+            return widget->statusTip();
+        if (widget->isWindow())
+            break;
+    }
+    return QString();
+}
+
+bool TNumlet::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Enter:
+        if (watched->isWidgetType())
+            showHint(nearestHint(static_cast<QWidget *>(watched)));
+        break;
+    case QEvent::Leave:
+        // Leaving a control returns the mouse to its container (a sibling's Enter follows).
+        if (watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            showHint(widget->isWindow() ? QString() : nearestHint(widget->parentWidget()));
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == ui->ListBox2->viewport())
+            ErrorReport::guarded([this] { ListBox2MouseUp(); });
+        break;
+    case QEvent::KeyRelease:
+        if (watched == ui->ListBox2)
+            ErrorReport::guarded([this] { ListBox2KeyUp(); });
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TNumlet::showHint(const QString &hint)
+{
+    if (hint == currentHint)
+        return;
+    currentHint = hint;
+    ui->StatusBarPro1->setPanelText(0, hint);
+}
+
+void TNumlet::updateMemoryDisplay()
+{
+    const auto status = Platform::memoryStatus();
+    if (!status)
+        return;
+    ui->StatusBarPro1->setPanelText(
+        1, MemoryDisplayText(status->totalBytes, status->availableBytes, QLocale().decimalPoint().at(0)));
+}
+
+void TNumlet::PageControl1Change()
+{
+    ui->Edit2->setFocus();
+}
+
+void TNumlet::SB1Click()
+{
+    setActivePage(0);
+    const bool down = ui->SB1->isChecked();
+    ui->Panel8->setVisible(down);
+    ui->Panel10->setVisible(!down);
+    ui->Panel13->setVisible(down);
+    ui->Panel13->raise();
+    ui->Edit2->setFocus();
+}
+
+void TNumlet::setActivePage(int index)
+{
+    const QSignalBlocker quiet(ui->PageControl1);
+    ui->PageControl1->setCurrentIndex(index);
+}
+
+void TNumlet::ListBox2MouseUp()
+{
+    if (QListWidgetItem *item = ui->ListBox2->currentItem())
+        item->setSelected(false);
+}
+
+void TNumlet::ListBox2KeyUp()
+{
+    ListBox2MouseUp();
+}
+
+void TNumlet::StatusBarPro1Panels3Click()
+{
+    Platform::shellOpenUrl(QLatin1String(MailAddress));
+}
+
+void TNumlet::SB16Click()
+{
+    Platform::shellOpenUrl(QLatin1String(HomePage));
+}

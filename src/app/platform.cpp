@@ -1,0 +1,122 @@
+#include "app/platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QUrl>
+#include <QWidget>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace Platform {
+
+bool acquireSingleInstance(const QString &name)
+{
+#ifdef Q_OS_WIN
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, reinterpret_cast<LPCWSTR>(name.utf16()));
+    if (!mutex)
+        return true;
+    // An abandoned mutex (its owner died) or a failed wait lets this instance start.
+    return WaitForSingleObject(mutex, 0) != WAIT_TIMEOUT;
+#else
+    // An advisory lock on a per-user file: the kernel releases it when the holder exits or is
+    // killed, so a crashed instance never blocks the next start.
+    const QString path = QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('-') +
+                         QString::number(getuid()) + QLatin1String(".lock");
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return true; // fd stays open for the life of the process
+    const bool heldByOther = errno == EWOULDBLOCK;
+    ::close(fd);
+    return !heldByOther;
+#endif
+}
+
+#ifndef Q_OS_WIN
+static std::uint64_t meminfoKb(const char *text, const char *key)
+{
+    const char *at = std::strstr(text, key);
+    if (!at)
+        return 0;
+    at += std::strlen(key);
+    while (*at == ' ' || *at == ':' || *at == '\t')
+        ++at;
+    std::uint64_t value = 0;
+    while (*at >= '0' && *at <= '9')
+        value = value * 10 + std::uint64_t(*at++ - '0');
+    return value;
+}
+#endif
+
+std::optional<MemoryStatus> memoryStatus()
+{
+#ifdef Q_OS_WIN
+    MEMORYSTATUSEX status;
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status))
+        return std::nullopt;
+    return MemoryStatus{status.ullTotalPhys, status.ullAvailPhys};
+#else
+    // Called at every idle moment: one read of a small kernel file, no allocation.
+    const int fd = ::open("/proc/meminfo", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char buffer[4096];
+    const ssize_t n = ::read(fd, buffer, sizeof buffer - 1);
+    ::close(fd);
+    if (n <= 0)
+        return std::nullopt;
+    buffer[n] = '\0';
+    const std::uint64_t total = meminfoKb(buffer, "MemTotal");
+    std::uint64_t available = meminfoKb(buffer, "MemAvailable");
+    if (!std::strstr(buffer, "MemAvailable"))
+        available = meminfoKb(buffer, "MemFree");
+    if (total == 0)
+        return std::nullopt;
+    return MemoryStatus{total * 1024, available * 1024};
+#endif
+}
+
+std::int64_t tickCount()
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return clock.elapsed();
+}
+
+void shellOpenUrl(const QString &url)
+{
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+void openInTextEditor(const QString &path)
+{
+#ifdef Q_OS_WIN
+    QProcess::startDetached(QStringLiteral("notepad"), {QDir::toNativeSeparators(path)});
+#else
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+void flashTaskBar(QWidget *window)
+{
+    QApplication::alert(window, 1000);
+}
+
+} // namespace Platform

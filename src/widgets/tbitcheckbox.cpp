@@ -1,0 +1,3 @@
+#include "widgets/tbitcheckbox.h"
+
+TBitCheckBox::TBitCheckBox(QWidget *parent) : QCheckBox(parent) {}

@@ -1,0 +1,3 @@
+#include "widgets/tlabelf.h"
+
+TLabelF::TLabelF(QWidget *parent) : QLabel(parent) {}

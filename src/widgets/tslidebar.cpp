@@ -1,0 +1,3 @@
+#include "widgets/tslidebar.h"
+
+TSlideBar::TSlideBar(QWidget *parent) : QSlider(Qt::Horizontal, parent) {}
