@@ -10,7 +10,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QDateTime>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -124,17 +126,16 @@ void TNumlet::FormCreate()
     stopRequest = 0;
     RunActive = false;
 
+    // The seed: the UTC time of day in milliseconds.
+    const QTime now = QDateTime::currentDateTimeUtc().time();
+    random.setSeed(std::uint32_t(((now.hour() * 60 + now.minute()) * 60 + now.second()) * 1000 +
+                                 now.msec()));
+
     // Hint hook and idle hook.
     qApp->installEventFilter(this);
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                 &TNumlet::updateMemoryDisplay);
-}
-
-template <typename Sender, typename Signal>
-void TNumlet::bindHandler(Sender *sender, Signal signal, void (TNumlet::*handler)())
-{
-    connect(sender, signal, this, [this, handler] { ErrorReport::guarded([&] { (this->*handler)(); }); });
 }
 
 void TNumlet::connectHandlers()
@@ -147,12 +148,45 @@ void TNumlet::connectHandlers()
         if (panel == 3)
             ErrorReport::guarded([this] { StatusBarPro1Panels3Click(); });
     });
+    bindHandler(ui->SpeedButton7, &QToolButton::clicked, &TNumlet::SpeedButton7Click);
+    connectGeneratorHandlers();
+    connectRewardHandlers();
+    ui->EditExp1->installEventFilter(this);
     ui->ListBox2->installEventFilter(this);
     ui->ListBox2->viewport()->installEventFilter(this);
 }
 
+// The window's first activation. Without a window manager activation may never come, so the
+// first show triggers it too, once the show has been processed.
+void TNumlet::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!formActivated)
+        QMetaObject::invokeMethod(
+            this, [this] { ErrorReport::guarded([this] { FormActivate(); }); }, Qt::QueuedConnection);
+}
+
+void TNumlet::FormActivate()
+{
+    if (formActivated)
+        return;
+    formActivated = true;
+    // The first example is shown with "Blokovat zpomalující akce " off for this one call.
+    if (ui->BBox7->isChecked()) {
+        ui->BBox7->setChecked(false);
+        NextExample();
+        ui->BBox7->setChecked(true);
+    } else {
+        NextExample();
+    }
+    setActivePage(0);
+    ui->Gauge1->setMaximum(ui->TrackBar2->value());
+}
+
 bool TNumlet::event(QEvent *event)
 {
+    if (event->type() == QEvent::WindowActivate && !formActivated)
+        ErrorReport::guarded([this] { FormActivate(); });
     // Hints go to status panel 0 through the hint hook only.
     if (event->type() == QEvent::StatusTip)
         return true;
@@ -183,6 +217,12 @@ bool TNumlet::eventFilter(QObject *watched, QEvent *event)
         if (watched->isWidgetType()) {
             auto *widget = static_cast<QWidget *>(watched);
             showHint(widget->isWindow() ? QString() : nearestHint(widget->parentWidget()));
+        }
+        break;
+    case QEvent::KeyPress:
+        if (watched == ui->EditExp1) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            ErrorReport::guarded([this, key] { EditExp1KeyDown(key); });
         }
         break;
     case QEvent::MouseButtonRelease:
@@ -229,6 +269,7 @@ void TNumlet::SB1Click()
     ui->Panel10->setVisible(!down);
     ui->Panel13->setVisible(down);
     ui->Panel13->raise();
+    SpeedButton7Click();
     ui->Edit2->setFocus();
 }
 

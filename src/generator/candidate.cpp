@@ -1,0 +1,126 @@
+#include "generator/candidate.h"
+
+#include "editexp/numbertext.h"
+#include "generator/templates.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+std::uint32_t drawRange(RandomGenerator &random, long long size)
+{
+    // The window keeps every row's lower value below its upper value; a broken row yields its
+    // lower value rather than a draw over a wrapped-around range.
+    return size > 0 ? random.next(std::uint32_t(size)) : (random.next(0), 0u);
+}
+
+// How many values of first..last may be drawn.
+long long admissibleCount(long long first, long long last, bool filterZero)
+{
+    if (last < first)
+        return 0;
+    return last - first + 1 - (filterZero && first <= 0 && last >= 0 ? 1 : 0);
+}
+
+// Whether a fresh value that differs from the previous one can be drawn at all.
+bool redrawPossible(double previous, long long first, long long last, bool filterZero)
+{
+    const long long admissible = admissibleCount(first, last, filterZero);
+    const bool previousAdmissible = previous == std::trunc(previous) && previous >= double(first) &&
+                                    previous <= double(last) && !(filterZero && previous == 0);
+    return admissible - (previousAdmissible ? 1 : 0) > 0;
+}
+
+double withDecimalPart(double whole, double part)
+{
+    // "12" and "5" make 12.5, "-3" and "47" make -3.47: the two number texts are joined.
+    const std::string text = FormatGeneral(whole, '.') + "." + FormatGeneral(part, '.');
+    double value = whole;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+} // namespace
+
+void ChooseOperators(const GenerationParams &params, GenerationState &state, RandomGenerator &random)
+{
+    static const char operators[] = {'+', '-', '*', '/', '^'};
+    for (int k = 0; k < 4; ++k) {
+        if (!params.slotRandom[k])
+            continue;
+        state.operatorDraw = int(random.next(params.addSubOnly ? 2 : params.powers ? 5 : 4));
+        state.operators[k] = operators[state.operatorDraw];
+    }
+}
+
+void DrawOperand(int k, const GenerationParams &params, GenerationState &state, RandomGenerator &random)
+{
+    double &a = state.operands[size_t(k)];
+    if (params.locked[k]) {
+        a = params.upper[k];
+    } else {
+        const bool fromExponent = k > 0 && params.exponentRange;
+        const long long first = fromExponent ? 0 : params.lower[k];
+        const long long last = fromExponent ? params.exponent : params.upper[k];
+        if (redrawPossible(a, first, last, params.filterZero)) {
+            double x;
+            do {
+                x = double(first + drawRange(random, last - first + 1));
+            } while (x == a || (params.filterZero && x == 0));
+            a = x;
+        } else if (admissibleCount(first, last, params.filterZero) == 0) {
+            // Nothing admissible at all (a broken row, or only 0 with zeros filtered): one draw.
+            a = double(first + drawRange(random, last - first + 1));
+        }
+        // Otherwise the previous value is the only admissible one and stays.
+    }
+    state.decimalParts[size_t(k)] = random.next(params.hundredths ? 99 : 9);
+}
+
+std::string GenerateCandidate(const GenerationParams &params, GenerationState &state,
+                              RandomGenerator &random, char decimalSep)
+{
+    ChooseOperators(params, state, random);
+    for (int k = 0; k < 5; ++k)
+        DrawOperand(k, params, state, random);
+
+    if (params.randomTemplate)
+        state.templateIndex = int(random.next(std::uint32_t(std::max(params.templateCount, 0)))) + 1;
+
+    if (params.decimals)
+        for (int k = 0; k < 5; ++k)
+            if (!params.noDecimals[k])
+                state.operands[size_t(k)] =
+                    withDecimalPart(state.operands[size_t(k)], state.decimalParts[size_t(k)]);
+
+    int e = 0;
+    if (params.logicRules) {
+        e = int(random.next(std::uint32_t(params.exponent + 1)));
+        while (params.filterZero && e == 0)
+            e = int(random.next(std::uint32_t(params.exponent + 1)));
+        for (int k = 0; k < 4; ++k) {
+            if (state.operators[size_t(k)] != '^')
+                continue;
+            state.operands[size_t(k + 1)] =
+                params.exponentRange ? double(random.next(std::uint32_t(params.exponent + 1)))
+                                     : double(params.exponent);
+        }
+    }
+
+    const int index = state.templateIndex;
+    if (index == 13 && params.logicRules)
+        state.operands[1] = params.exponentRange ? double(e) : double(params.exponent);
+    if (index == 14) {
+        if (params.logicRules)
+            state.operands[0] = std::trunc(state.operands[0]);
+        state.operands[0] = state.operands[0] * state.operands[0];
+    }
+
+    std::string texts[5];
+    for (int k = 0; k < 5; ++k)
+        texts[k] = FormatGeneral(state.operands[size_t(k)], decimalSep);
+    const char ops[4] = {state.operators[0], state.operators[1], state.operators[2],
+                         state.operators[3]};
+    return ComposeExample(index, texts, ops);
+}

@@ -1,0 +1,149 @@
+// The example generator in the window: gathers the parameters from the controls, lets the engine
+// compose a candidate and shows it.
+
+#include "app/errorreport.h"
+#include "app/numlet.h"
+#include "generator/templates.h"
+#include "ui_numlet.h"
+
+#include <QLocale>
+
+GenerationParams TNumlet::readGenerationParams() const
+{
+    GenerationParams p;
+    const TSpinEdit *lowers[5] = {ui->SpinEdit5, ui->SpinEdit6, ui->SpinEdit7, ui->SpinEdit8,
+                                  ui->SpinEdit9};
+    const TSpinEdit *uppers[5] = {ui->SpinEdit1, ui->SpinEdit2, ui->SpinEdit3, ui->SpinEdit4,
+                                  ui->SpinEdit10};
+    const QCheckBox *locks[5] = {ui->CheckBox1, ui->CheckBox2, ui->CheckBox3, ui->CheckBox4,
+                                 ui->CheckBox5};
+    const QToolButton *whole[5] = {ui->S1, ui->S2, ui->S3, ui->S4, ui->S5};
+    const QComboBox *slotBoxes[4] = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4};
+    for (int k = 0; k < 5; ++k) {
+        p.lower[k] = lowers[k]->value();
+        p.upper[k] = uppers[k]->value();
+        p.locked[k] = locks[k]->isChecked();
+        p.noDecimals[k] = whole[k]->isChecked();
+    }
+    for (int k = 0; k < 4; ++k)
+        p.slotRandom[k] = slotBoxes[k]->currentText() == QLatin1String("~");
+    p.decimals = ui->BBox2->isChecked();
+    p.hundredths = ui->BBox1->isChecked();
+    p.filterZero = ui->SB6->isChecked();
+    p.addSubOnly = ui->BBox5->isChecked();
+    p.powers = ui->BBox18->isChecked();
+    p.logicRules = ui->BBox14->isChecked();
+    p.exponentRange = ui->BBox16->isChecked();
+    p.exponent = ui->SpinEdit11->value();
+    p.randomTemplate = ui->BBox6->isChecked();
+    p.templateCount = ui->SpinEdit12->value();
+    return p;
+}
+
+void TNumlet::ChooseOperators()
+{
+    GenerationState state{operandValues, decimalParts, operatorChars, operatorDrawIndex, templateIndex};
+    ::ChooseOperators(readGenerationParams(), state, random);
+}
+
+QToolButton *TNumlet::templateButton(int number) const
+{
+    return findChild<QToolButton *>(QStringLiteral("Speed_%1").arg(number));
+}
+
+// The template buttons form one group in which at most one is down and all may be up.
+void TNumlet::pressTemplateButton(int number)
+{
+    for (int i = 1; i <= TemplateCount; ++i)
+        templateButton(i)->setChecked(i == number);
+}
+
+static QColor templateColour(const FormulaTemplate &t, const QPalette &palette)
+{
+    switch (t.colour) {
+    case FormulaTemplate::Colour::WindowText:
+        return palette.color(QPalette::WindowText);
+    case FormulaTemplate::Colour::ActiveCaption:
+        return QColor(0x00, 0x54, 0xE3); // the system's active-caption colour
+    case FormulaTemplate::Colour::Highlight:
+        return palette.color(QPalette::Highlight);
+    case FormulaTemplate::Colour::Fixed:
+        break;
+    }
+    return QColor::fromRgb(t.rgb);
+}
+
+void TNumlet::GenerateExample()
+{
+    ++candidateCounter;
+    GenerationState state{operandValues, decimalParts, operatorChars, operatorDrawIndex, templateIndex};
+    const char separator = QLocale().decimalPoint().at(0).toLatin1();
+    const std::string text =
+        GenerateCandidate(readGenerationParams(), state, random, separator ? separator : '.');
+
+    QColor colour = palette().color(QPalette::WindowText);
+    ui->LabelF1->setText(QString::fromStdString(text));
+    if (ui->BBox17->isChecked())
+        colour = templateColour(TemplateAt(templateIndex), palette());
+    for (QWidget *label : {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3)}) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, colour);
+        label->setPalette(p);
+    }
+    if (!ui->BBox7->isChecked())
+        pressTemplateButton(templateIndex == 0 ? 1 : templateIndex);
+}
+
+void TNumlet::operatorSlotChange(int slot)
+{
+    const QComboBox *slotBoxes[4] = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4};
+    const QString text = slotBoxes[slot]->currentText();
+    if (text.size() == 1 && QStringLiteral("+-*/^").contains(text.at(0)))
+        operatorChars[slot] = text.at(0).toLatin1();
+    ChooseOperators();
+    NextExample();
+    ui->Edit2->setFocus();
+}
+
+void TNumlet::ComboBox1Change()
+{
+    operatorSlotChange(0);
+}
+void TNumlet::ComboBox2Change()
+{
+    operatorSlotChange(1);
+}
+void TNumlet::ComboBox3Change()
+{
+    operatorSlotChange(2);
+}
+void TNumlet::ComboBox4Change()
+{
+    operatorSlotChange(3);
+}
+
+void TNumlet::Speed_Click(int number)
+{
+    if (!templateButton(number)->isChecked())
+        return; // the click raised the button
+    pressTemplateButton(number);
+    templateIndex = number;
+    NextExample();
+    ui->Edit2->setFocus();
+}
+
+void TNumlet::connectGeneratorHandlers()
+{
+    QComboBox *slotBoxes[4] = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4};
+    void (TNumlet::*handlers[4])() = {&TNumlet::ComboBox1Change, &TNumlet::ComboBox2Change,
+                                      &TNumlet::ComboBox3Change, &TNumlet::ComboBox4Change};
+    for (int k = 0; k < 4; ++k) {
+        // The user's changes only: a choice from the list or typing into the slot.
+        bindHandler(slotBoxes[k], &QComboBox::activated, handlers[k]);
+        bindHandler(slotBoxes[k]->lineEdit(), &QLineEdit::textEdited, handlers[k]);
+    }
+    for (int i = 1; i <= TemplateCount; ++i)
+        connect(templateButton(i), &QToolButton::clicked, this,
+                [this, i] { ErrorReport::guarded([this, i] { Speed_Click(i); }); });
+    bindHandler(ui->SpeedButton9, &QToolButton::clicked, &TNumlet::SpeedButton9Click);
+}

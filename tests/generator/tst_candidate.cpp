@@ -1,0 +1,317 @@
+// The example generator's engine: the random sequence, operand draws, operators, decimals,
+// exponent rules and templates, draw for draw.
+
+#include "generator/candidate.h"
+#include "generator/random.h"
+#include "generator/templates.h"
+
+#include <QTest>
+
+#include <set>
+
+namespace {
+
+struct Generator
+{
+    double operands[5] = {};
+    double decimals[5] = {};
+    char ops[4] = {'+', '-', '*', '/'};
+    int draw = 0;
+    int templateIndex = 1;
+    GenerationParams params;
+    RandomGenerator random{0};
+
+    std::string next(char sep = '.')
+    {
+        GenerationState state{operands, decimals, ops, draw, templateIndex};
+        return GenerateCandidate(params, state, random, sep);
+    }
+    void drawOperand(int k)
+    {
+        GenerationState state{operands, decimals, ops, draw, templateIndex};
+        DrawOperand(k, params, state, random);
+    }
+};
+
+QString q(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+class CandidateTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomFollowsTheLinearCongruence()
+    {
+        // seed := seed * 134775813 + 1, then the upper half of seed * n: worked out by hand.
+        RandomGenerator r(0);
+        QCOMPARE(r.next(11), 0u); // seed 1
+        QCOMPARE(r.next(11), 0u); // seed 134775814
+        QCOMPARE(r.next(11), 9u); // seed 3698175007
+        QCOMPARE(r.seed(), 3698175007u);
+        QCOMPARE(r.next(100), 20u); // seed 870078620
+        RandomGenerator one(1);
+        QCOMPARE(one.next(100), 3u);
+        // A draw of 0 gives 0 and still advances the seed.
+        RandomGenerator zero(5);
+        QCOMPARE(zero.next(0), 0u);
+        QCOMPARE(zero.seed(), 5u * 134775813u + 1u);
+    }
+
+    void defaultParametersFromSeedZero()
+    {
+        // Every second candidate is what the next-example cycle accepts under the defaults.
+        Generator g;
+        QStringList texts;
+        for (int i = 0; i < 10; ++i)
+            texts << q(g.next());
+        QCOMPARE(texts, (QStringList{"9+3", "0+10", "3+2", "5+9", "7+7", "3+8", "10+2", "6+9",
+                                     "5+1", "8+6"}));
+    }
+
+    void templatesComposeTheirShapes()
+    {
+        Generator g;
+        g.templateIndex = 3;
+        // Operands 1 and 2 are those of the default sequence: every row is drawn at every call.
+        QCOMPARE(q(g.next()), QStringLiteral("(9+3)-3"));
+        QCOMPARE(q(g.next()), QStringLiteral("(0+10)-8"));
+        Generator nine;
+        nine.templateIndex = 9;
+        QCOMPARE(q(nine.next()), QStringLiteral("(9+(3-3)*4)/5"));
+        QCOMPARE(q(nine.next()), QStringLiteral("(0+(10-8)*7)/7"));
+        const std::string a[5] = {"1", "2", "3", "4", "5"};
+        const char o[4] = {'+', '-', '*', '/'};
+        const char *expected[] = {"1+2",         "1+2",           "1+2-3",         "(1+2)-3",
+                                  "1+2-3*4",     "(1+2-3)*4",     "(1+(2-3))*4",   "(1+2)-(3*4)",
+                                  "1+(2-3)*4",   "(1+(2-3)*4)/5", "(1+2)-3*(4/5)", "((1+2)-3)*(4/5)",
+                                  "((1+2)-3*4)/5", "1^2",         "Sqrt 1"};
+        for (int i = 0; i <= 14; ++i)
+            QCOMPARE(q(ComposeExample(i, a, o)), QString::fromLatin1(expected[i]));
+        QCOMPARE(TemplateAt(0).caption, TemplateAt(1).caption);
+        QCOMPARE(TemplateAt(11).rgb, 0x0000FFu);
+    }
+
+    void unlockedRowNeverRepeatsItsPreviousValue_data()
+    {
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<bool>("filterZero");
+        QTest::addColumn<QList<double>>("expected");
+        QTest::newRow("0..1 alternates") << 0 << 1 << false << QList<double>{1, 0, 1, 0, 1, 0};
+        QTest::newRow("-2..0 without zeros") << -2 << 0 << true
+                                             << QList<double>{-2, -1, -2, -1, -2, -1};
+    }
+    void unlockedRowNeverRepeatsItsPreviousValue()
+    {
+        QFETCH(int, lower);
+        QFETCH(int, upper);
+        QFETCH(bool, filterZero);
+        QFETCH(QList<double>, expected);
+        for (std::uint32_t seed : {0u, 7u, 12345u}) {
+            Generator g;
+            g.random.setSeed(seed);
+            g.params.lower[0] = lower;
+            g.params.upper[0] = upper;
+            g.params.filterZero = filterZero;
+            g.operands[0] = expected.last(); // the value before the first draw
+            QList<double> values;
+            for (int i = 0; i < expected.size(); ++i) {
+                g.drawOperand(0);
+                values << g.operands[0];
+            }
+            // The sequence alternates whatever the seed; only its phase follows the start value.
+            QCOMPARE(values, expected);
+        }
+    }
+
+    void wideRowsNeverRepeatOverManySeeds()
+    {
+        for (std::uint32_t seed = 0; seed < 200; ++seed) {
+            Generator g;
+            g.random.setSeed(seed * 7919u);
+            g.params.lower[1] = -3;
+            g.params.upper[1] = 4;
+            g.params.filterZero = seed % 2;
+            for (int i = 0; i < 50; ++i) {
+                const double before = g.operands[1];
+                g.next();
+                QVERIFY(g.operands[1] != before);
+                QVERIFY(g.operands[1] >= -3 && g.operands[1] <= 4);
+                QVERIFY(!g.params.filterZero || g.operands[1] != 0);
+            }
+        }
+    }
+
+    void impossibleRedrawEndsAtOnce()
+    {
+        // Only one admissible value, and it is the previous one: the row keeps it.
+        Generator g;
+        g.params.lower[0] = 0;
+        g.params.upper[0] = 1;
+        g.params.filterZero = true;
+        g.operands[0] = 1;
+        for (int i = 0; i < 3; ++i) {
+            g.drawOperand(0);
+            QCOMPARE(g.operands[0], 1.0);
+        }
+        // Nothing admissible at all: one draw is taken.
+        g.params.upper[0] = 0;
+        g.drawOperand(0);
+        QCOMPARE(g.operands[0], 0.0);
+        // Exponent range 0..1 without zeros.
+        Generator e;
+        e.params.exponentRange = true;
+        e.params.exponent = 1;
+        e.params.filterZero = true;
+        e.operands[2] = 1;
+        e.next();
+        QCOMPARE(e.operands[2], 1.0);
+    }
+
+    void lockedRowAlwaysYieldsItsUpperValue()
+    {
+        Generator g;
+        g.params.locked[0] = true;
+        g.params.upper[0] = 0;
+        g.params.filterZero = true;
+        g.params.locked[1] = true;
+        g.params.upper[1] = 7;
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(q(g.next()), QStringLiteral("0+7"));
+    }
+
+    void exponentRangeBoundsOperandsTwoToFive()
+    {
+        Generator g;
+        g.params.exponentRange = true;
+        g.params.exponent = 4;
+        g.params.lower[0] = 100;
+        g.params.upper[0] = 200;
+        g.params.locked[4] = true;
+        g.params.upper[4] = 50;
+        for (int i = 0; i < 300; ++i) {
+            g.next();
+            QVERIFY(g.operands[0] >= 100 && g.operands[0] <= 200);
+            for (int k = 1; k < 4; ++k)
+                QVERIFY(g.operands[k] >= 0 && g.operands[k] <= 4);
+            QCOMPARE(g.operands[4], 50.0);
+        }
+    }
+
+    void operandAfterPowerIsTheExponentWithoutDecimals()
+    {
+        Generator g;
+        g.ops[0] = '^';
+        g.params.decimals = true;
+        g.params.exponent = 3;
+        g.params.lower[0] = 1;
+        for (int i = 0; i < 50; ++i) {
+            const QString text = q(g.next());
+            QVERIFY2(text.endsWith(QLatin1String("^3")), qPrintable(text));
+        }
+    }
+
+    void squareRootTemplate()
+    {
+        Generator g;
+        g.templateIndex = 14;
+        g.params.locked[0] = true;
+        g.params.upper[0] = -4;
+        QCOMPARE(q(g.next()), QStringLiteral("Sqrt 16"));
+        QCOMPARE(g.operands[0], 16.0); // the squared value is what the next draw must avoid
+
+        // With decimals on and the logic rules off the drawn 2.5 is squared as it is.
+        for (std::uint32_t seed = 0; seed < 1000; ++seed) {
+            Generator d;
+            d.random.setSeed(seed);
+            d.templateIndex = 14;
+            d.params.locked[0] = true;
+            d.params.upper[0] = 2;
+            d.params.decimals = true;
+            d.params.logicRules = false;
+            const QString comma = q(d.next(','));
+            if (d.decimals[0] != 5)
+                continue;
+            QCOMPARE(comma, QStringLiteral("Sqrt 6,25"));
+            d.random.setSeed(seed);
+            QCOMPARE(q(d.next('.')), QStringLiteral("Sqrt 6.25"));
+            return;
+        }
+        QFAIL("no seed gave the decimal part 5");
+    }
+
+    void decimalsJoinTheTwoNumberTexts()
+    {
+        Generator g;
+        g.params.decimals = true;
+        g.params.hundredths = true;
+        g.params.noDecimals[1] = true;
+        g.params.lower[0] = -10;
+        std::set<double> parts;
+        for (int i = 0; i < 400; ++i) {
+            const double before = g.operands[0];
+            Q_UNUSED(before);
+            g.next(',');
+            const double whole = std::trunc(g.operands[0]);
+            const double d = g.decimals[0];
+            parts.insert(d);
+            // 7 and 70 both give x.7: the texts are joined, not the values added.
+            const QString expected = QString::number(whole) + QLatin1Char('.') + QString::number(d);
+            const double expectedValue =
+                whole == 0 && std::signbit(whole) ? -expected.toDouble() : expected.toDouble();
+            QCOMPARE(g.operands[0], expectedValue);
+            QCOMPARE(g.operands[1], std::trunc(g.operands[1]));
+        }
+        QVERIFY(parts.count(98) && parts.count(0) && !parts.count(99));
+    }
+
+    void randomTemplateChoice()
+    {
+        Generator none;
+        none.params.randomTemplate = true;
+        none.params.templateCount = 0;
+        none.templateIndex = 7;
+        none.next();
+        QCOMPARE(none.templateIndex, 1);
+
+        Generator three;
+        three.params.randomTemplate = true;
+        three.params.templateCount = 3;
+        std::set<int> used;
+        for (int i = 0; i < 200; ++i) {
+            three.next();
+            used.insert(three.templateIndex);
+        }
+        QCOMPARE(used, (std::set<int>{1, 2, 3}));
+    }
+
+    void additionsOnlyWinsOverPowers()
+    {
+        Generator g;
+        g.params.slotRandom[0] = g.params.slotRandom[1] = g.params.slotRandom[2] =
+            g.params.slotRandom[3] = true;
+        g.params.addSubOnly = true;
+        g.params.powers = true;
+        std::set<char> seen;
+        for (int i = 0; i < 200; ++i) {
+            g.next();
+            seen.insert(g.ops, g.ops + 4);
+        }
+        QCOMPARE(seen, (std::set<char>{'+', '-'}));
+
+        g.params.addSubOnly = false;
+        for (int i = 0; i < 400; ++i) {
+            g.next();
+            seen.insert(g.ops, g.ops + 4);
+        }
+        QCOMPARE(seen, (std::set<char>{'+', '-', '*', '/', '^'}));
+    }
+};
+
+QTEST_APPLESS_MAIN(CandidateTest)
+#include "tst_candidate.moc"
