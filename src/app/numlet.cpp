@@ -181,6 +181,7 @@ void TNumlet::FormActivate()
     }
     setActivePage(0);
     ui->Gauge1->setMaximum(ui->TrackBar2->value());
+    StartPictures();
 }
 
 bool TNumlet::event(QEvent *event)

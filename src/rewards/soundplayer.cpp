@@ -1,6 +1,8 @@
 #include "rewards/soundplayer.h"
 
+#include <QAudioDevice>
 #include <QDir>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -16,6 +18,9 @@ bool SoundPlayer::play(const QString &name)
     for (Sound &sound : sounds) {
         if (QFileInfo(sound.file).completeBaseName().compare(name, Qt::CaseInsensitive) != 0)
             continue;
+        // Without an audio device a sound effect only complains on every play.
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            return true;
         if (!sound.effect) {
             sound.effect = new QSoundEffect(this);
             sound.effect->setSource(QUrl(QStringLiteral("qrc:/sounds/") + sound.file));
