@@ -105,8 +105,8 @@ void TNumlet::ReadFileNames()
     // Every kind of entry, hidden ones too. Name filters match without regard to case on every
     // platform, so "a.jpg" counts as well as "A.JPG".
     QStringList names = QDir(prefix).entryList(
-        {QStringLiteral("*.JPG")}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-        QDir::Unsorted);
+        {QStringLiteral("*.JPG")},
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     std::sort(names.begin(), names.end(), byName);
     for (const QString &name : names) {
         const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));

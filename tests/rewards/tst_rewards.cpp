@@ -17,17 +17,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
+#include <cstdio> // before jpeglib.h, which uses FILE
 #include <cstdlib>
 #include <jpeglib.h>
 
 namespace {
 
 // A picture whose width tells which file it came from.
-void writePicture(const QString &path, int width, int height, QColor colour = QColor(40, 120, 200))
+void writePicture(const QString &path, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
+    image.fill(QColor(40, 120, 200));
     QVERIFY2(image.save(path, "JPG", 95), qPrintable(path));
 }
 
@@ -99,7 +99,7 @@ struct Window
     }
 
     // A folder of pictures 10, 11, 12, ... pixels wide, chosen in DirTree.
-    QString folder(const QString &name, int pictures)
+    void folder(const QString &name, int pictures)
     {
         const QString path = dir.filePath(name);
         QDir().mkpath(path);
@@ -107,7 +107,6 @@ struct Window
             writePicture(QStringLiteral("%1/p%2.jpg").arg(path).arg(i, 3, 10, QLatin1Char('0')),
                          10 + i, 8);
         choose(path);
-        return path;
     }
     void choose(const QString &path)
     {
