@@ -4,9 +4,9 @@
 // escapes it is shown with its own text and the window stays usable. Tests replace the reporter to
 // read the text instead of facing a modal box.
 
-#include <QString>
 #include <exception>
 #include <functional>
+#include <QString>
 
 namespace ErrorReport {
 

@@ -9,6 +9,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 // Keeps the interface alive for the given time without keeping a core busy: the wait sleeps in the

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <QChar>
 #include <QString>
-#include <cstdint>
 
 // The memory display of status panel 1: "Fyz. paměť: <total>/<available>kB - <percent>%".
 QString MemoryDisplayText(std::uint64_t totalBytes, std::uint64_t availableBytes, QChar decimalSep);

@@ -1,16 +1,17 @@
 #include "app/numlet.h"
 
 #include "app/errorreport.h"
+#include "app/filedialog.h"
 #include "app/memorytext.h"
 #include "app/platform.h"
 #include "ui_numlet.h"
 #include "widgets/timagelist.h"
 
 #include <QAbstractEventDispatcher>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QDateTime>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -61,6 +62,13 @@ void TNumlet::setupDesign()
     Timer2 = makeTimer("Timer2");
     Timer3 = makeTimer("Timer3");
 
+    // Worksheet files: the open dialog also offers text files.
+    OpenDialog1 = new TFileDialog(TFileDialog::Kind::Open, QStringLiteral("OpenDialog1"), this);
+    OpenDialog1->Filter = QStringLiteral("NumletFile(*.nlx)|*.nlx|TextFile(*.txt)|*.txt");
+    SaveDialog1 = new TFileDialog(TFileDialog::Kind::Save, QStringLiteral("SaveDialog1"), this);
+    SaveDialog1->Filter = QStringLiteral("NumletFile(*.nlx)|*.nlx");
+    SaveDialog1->DefaultExt = QStringLiteral("nlx");
+
     // Status bar: hint, memory display, Stop, the e-mail link under the calculator, its switch.
     TStatusBarPro *bar = ui->StatusBarPro1;
     bar->setPanelWidths({249, 224, 26, 328, 25});
@@ -79,8 +87,8 @@ void TNumlet::setupDesign()
     bar->setPanelText(3, QStringLiteral(" Velmorsoft"));
     bar->setPanelImage(3, imageList1->pixmap(2));
     const QRect calculator = bar->panelRect(3);
-    ui->EditExp1->setGeometry(calculator.left() + 2, calculator.top() + (calculator.height() - 18) / 2,
-                              0, 18);
+    ui->EditExp1->setGeometry(calculator.left() + 2,
+                              calculator.top() + (calculator.height() - 18) / 2, 0, 18);
     const auto centreOver = [bar](QWidget *button, int panel) {
         const QRect r = bar->panelRect(panel);
         button->move(r.center() - button->rect().center());
@@ -94,7 +102,8 @@ void TNumlet::setupDesign()
 
     // The log's columns: row number, verdict image, example with the answer.
     ui->ListBox1->setColumns({
-        {TColumnListBox::Column::Kind::Text, 28, Qt::AlignRight | Qt::AlignVCenter, QColor(128, 0, 0)},
+        {TColumnListBox::Column::Kind::Text, 28, Qt::AlignRight | Qt::AlignVCenter,
+         QColor(128, 0, 0)},
         {TColumnListBox::Column::Kind::Image, 20, Qt::AlignLeft | Qt::AlignVCenter, QColor()},
         {TColumnListBox::Column::Kind::Text, 200, Qt::AlignLeft | Qt::AlignVCenter, QColor()},
     });
@@ -111,6 +120,8 @@ void TNumlet::FormCreate()
     PictureList.clear();
     if (!programFolder.endsWith(QLatin1Char('/')))
         programFolder += QLatin1Char('/');
+    OpenDialog1->InitialDir = programFolder;
+    SaveDialog1->InitialDir = programFolder;
     ui->SpinEdit12->setMaxValue(14);
     ui->SpinEdit12->setEnabled(true);
     ui->Panel3->setEnabled(true);
@@ -128,8 +139,8 @@ void TNumlet::FormCreate()
 
     // The seed: the UTC time of day in milliseconds.
     const QTime now = QDateTime::currentDateTimeUtc().time();
-    random.setSeed(std::uint32_t(((now.hour() * 60 + now.minute()) * 60 + now.second()) * 1000 +
-                                 now.msec()));
+    random.setSeed(
+        std::uint32_t(((now.hour() * 60 + now.minute()) * 60 + now.second()) * 1000 + now.msec()));
 
     // Hint hook and idle hook.
     qApp->installEventFilter(this);
@@ -163,7 +174,8 @@ void TNumlet::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!formActivated)
         QMetaObject::invokeMethod(
-            this, [this] { ErrorReport::guarded([this] { FormActivate(); }); }, Qt::QueuedConnection);
+            this, [this] { ErrorReport::guarded([this] { FormActivate(); }); },
+            Qt::QueuedConnection);
 }
 
 void TNumlet::FormActivate()
@@ -253,8 +265,8 @@ void TNumlet::updateMemoryDisplay()
     const auto status = Platform::memoryStatus();
     if (!status)
         return;
-    ui->StatusBarPro1->setPanelText(
-        1, MemoryDisplayText(status->totalBytes, status->availableBytes, QLocale().decimalPoint().at(0)));
+    ui->StatusBarPro1->setPanelText(1, MemoryDisplayText(status->totalBytes, status->availableBytes,
+                                                         QLocale().decimalPoint().at(0)));
 }
 
 void TNumlet::PageControl1Change()

@@ -13,6 +13,7 @@ namespace Ui {
 class TNumlet;
 }
 class QSoundEffect;
+class TFileDialog;
 class QTimer;
 class QToolButton;
 class TImageList;
@@ -115,6 +116,8 @@ private:
     QTimer *Timer1 = nullptr; // run clock
     QTimer *Timer2 = nullptr; // verdict timer
     QTimer *Timer3 = nullptr; // answer timer
+    TFileDialog *OpenDialog1 = nullptr;
+    TFileDialog *SaveDialog1 = nullptr;
 
     // Private state, in the order of its design. The configuration file and the picture-folder
     // search are locals of the operations that use them.

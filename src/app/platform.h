@@ -3,9 +3,9 @@
 // Every operating-system call of the program lives behind these few functions, so the rest of the
 // code stays portable.
 
-#include <QString>
 #include <cstdint>
 #include <optional>
+#include <QString>
 
 class QWidget;
 

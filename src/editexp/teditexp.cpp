@@ -56,7 +56,8 @@ QString TEditExp::ResultText()
 {
     evaluate();
     const char separator = QLocale().decimalPoint().at(0).toLatin1();
-    return QString::fromStdString(FormatMask(lastValue, mask.toStdString(), separator ? separator : '.'));
+    return QString::fromStdString(
+        FormatMask(lastValue, mask.toStdString(), separator ? separator : '.'));
 }
 
 QString TEditExp::ErrorText() const

@@ -43,7 +43,8 @@ double withDecimalPart(double whole, double part)
 
 } // namespace
 
-void ChooseOperators(const GenerationParams &params, GenerationState &state, RandomGenerator &random)
+void ChooseOperators(const GenerationParams &params, GenerationState &state,
+                     RandomGenerator &random)
 {
     static const char operators[] = {'+', '-', '*', '/', '^'};
     for (int k = 0; k < 4; ++k) {
@@ -54,7 +55,8 @@ void ChooseOperators(const GenerationParams &params, GenerationState &state, Ran
     }
 }
 
-void DrawOperand(int k, const GenerationParams &params, GenerationState &state, RandomGenerator &random)
+void DrawOperand(int k, const GenerationParams &params, GenerationState &state,
+                 RandomGenerator &random)
 {
     double &a = state.operands[size_t(k)];
     if (params.locked[k]) {
@@ -86,7 +88,8 @@ std::string GenerateCandidate(const GenerationParams &params, GenerationState &s
         DrawOperand(k, params, state, random);
 
     if (params.randomTemplate)
-        state.templateIndex = int(random.next(std::uint32_t(std::max(params.templateCount, 0)))) + 1;
+        state.templateIndex =
+            int(random.next(std::uint32_t(std::max(params.templateCount, 0)))) + 1;
 
     if (params.decimals)
         for (int k = 0; k < 5; ++k)

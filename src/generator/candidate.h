@@ -12,13 +12,13 @@ struct GenerationParams
     int upper[5] = {10, 10, 10, 10, 10};
     bool locked[5] = {};
     bool noDecimals[5] = {};
-    bool slotRandom[4] = {}; // the slot's text is "~"
-    bool decimals = false;   // "Desetinná čísla"
-    bool hundredths = false; // "Setiny"
-    bool filterZero = false; // "Odfiltrovat "0" ze zadání"
-    bool addSubOnly = false; // "Pouze sčítání a odčítání"
-    bool powers = false;     // "Rozšíření vzorců o mocniny"
-    bool logicRules = true;  // "Zapojit logická omezení"
+    bool slotRandom[4] = {};    // the slot's text is "~"
+    bool decimals = false;      // "Desetinná čísla"
+    bool hundredths = false;    // "Setiny"
+    bool filterZero = false;    // "Odfiltrovat "0" ze zadání"
+    bool addSubOnly = false;    // "Pouze sčítání a odčítání"
+    bool powers = false;        // "Rozšíření vzorců o mocniny"
+    bool logicRules = true;     // "Zapojit logická omezení"
     bool exponentRange = false; // "Exponent z daného rozsahu"
     int exponent = 3;
     bool randomTemplate = false;
@@ -36,10 +36,12 @@ struct GenerationState
 };
 
 // Resolves every "~" slot to a concrete operator.
-void ChooseOperators(const GenerationParams &params, GenerationState &state, RandomGenerator &random);
+void ChooseOperators(const GenerationParams &params, GenerationState &state,
+                     RandomGenerator &random);
 
 // Draws operand k (0-based) and its decimal part.
-void DrawOperand(int k, const GenerationParams &params, GenerationState &state, RandomGenerator &random);
+void DrawOperand(int k, const GenerationParams &params, GenerationState &state,
+                 RandomGenerator &random);
 
 // One candidate example, drawn in the generator's fixed order; returns its text (numbers written
 // with the given decimal separator). The template used is left in state.templateIndex.

@@ -42,7 +42,8 @@ GenerationParams TNumlet::readGenerationParams() const
 
 void TNumlet::ChooseOperators()
 {
-    GenerationState state{operandValues, decimalParts, operatorChars, operatorDrawIndex, templateIndex};
+    GenerationState state{operandValues, decimalParts, operatorChars, operatorDrawIndex,
+                          templateIndex};
     ::ChooseOperators(readGenerationParams(), state, random);
 }
 
@@ -76,7 +77,8 @@ static QColor templateColour(const FormulaTemplate &t, const QPalette &palette)
 void TNumlet::GenerateExample()
 {
     ++candidateCounter;
-    GenerationState state{operandValues, decimalParts, operatorChars, operatorDrawIndex, templateIndex};
+    GenerationState state{operandValues, decimalParts, operatorChars, operatorDrawIndex,
+                          templateIndex};
     const char separator = QLocale().decimalPoint().at(0).toLatin1();
     const std::string text =
         GenerateCandidate(readGenerationParams(), state, random, separator ? separator : '.');
@@ -85,7 +87,8 @@ void TNumlet::GenerateExample()
     ui->LabelF1->setText(QString::fromStdString(text));
     if (ui->BBox17->isChecked())
         colour = templateColour(TemplateAt(templateIndex), palette());
-    for (QWidget *label : {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3)}) {
+    for (QWidget *label :
+         {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3)}) {
         QPalette p = label->palette();
         p.setColor(QPalette::WindowText, colour);
         label->setPalette(p);

@@ -22,7 +22,8 @@ double readFilterValue(const QString &text)
     if (at >= 0)
         number[at] = QLatin1Char('.');
     const QByteArray bytes = number.toUtf8();
-    const auto value = ParseLocaleNumber(std::string_view(bytes.constData(), size_t(bytes.size())), '.');
+    const auto value =
+        ParseLocaleNumber(std::string_view(bytes.constData(), size_t(bytes.size())), '.');
     if (!value)
         throw std::runtime_error(
             QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
@@ -51,8 +52,9 @@ void TNumlet::Pismo()
         for (const Fit &fit : fits) {
             if (n > fit.upTo)
                 continue;
-            for (QWidget *w : {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3),
-                               static_cast<QWidget *>(ui->Edit2)}) {
+            for (QWidget *w :
+                 {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3),
+                  static_cast<QWidget *>(ui->Edit2)}) {
                 QFont f = w->font();
                 f.setPointSize(fit.points);
                 w->setFont(f);

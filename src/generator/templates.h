@@ -22,4 +22,5 @@ const FormulaTemplate &TemplateAt(int index);
 
 // The example text of a template: operand texts and operator characters joined without blanks.
 // Template 13 writes "^" itself and template 14 "Sqrt " before operand 1.
-std::string ComposeExample(int templateIndex, const std::string (&operands)[5], const char (&ops)[4]);
+std::string ComposeExample(int templateIndex, const std::string (&operands)[5],
+                           const char (&ops)[4]);

@@ -2,6 +2,7 @@
 // status-bar hooks and the window-wide handlers.
 
 #include "app/errorreport.h"
+#include "app/filedialog.h"
 #include "app/memorytext.h"
 #include "app/numlet.h"
 #include "widgets/tgauge.h"
@@ -344,6 +345,24 @@ private slots:
             QVERIFY(!timer->isActive());
         }
         QCOMPARE(window->ProgramFolder(), folder->path() + QLatin1Char('/'));
+    }
+
+    void dialogsKeepTheirFiltersAndFolder()
+    {
+        auto *open = window->findChild<TFileDialog *>("OpenDialog1");
+        auto *save = window->findChild<TFileDialog *>("SaveDialog1");
+        QVERIFY(open && save);
+        QCOMPARE(TFileDialog::qtFilter(open->Filter),
+                 QStringLiteral("NumletFile(*.nlx) (*.nlx);;TextFile(*.txt) (*.txt)"));
+        QCOMPARE(open->InitialDir, window->ProgramFolder());
+        QCOMPARE(save->DefaultExt, QStringLiteral("nlx"));
+        // The default extension is added to a chosen name without one.
+        TFileDialog::setChooser([](const TFileDialog &) { return QStringLiteral("/tmp/Anna"); });
+        QVERIFY(save->Execute(window.get()));
+        QCOMPARE(save->FileName, QStringLiteral("/tmp/Anna.nlx"));
+        TFileDialog::setChooser([](const TFileDialog &) { return QString(); });
+        QVERIFY(!open->Execute(window.get()));
+        TFileDialog::setChooser({});
     }
 
     void featureListHoldsItsNineteenLines()

@@ -27,7 +27,6 @@ class SingleInstanceTest : public QObject
         process->waitForFinished();
     }
 
-
 private slots:
     void cleanup()
     {

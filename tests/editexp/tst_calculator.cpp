@@ -48,7 +48,8 @@ private slots:
         toggle()->click();
         QCOMPARE(field()->width(), 0);
         QVERIFY(!field()->isEnabled());
-        QCOMPARE(field()->palette().color(QPalette::Base), window->palette().color(QPalette::Button));
+        QCOMPARE(field()->palette().color(QPalette::Base),
+                 window->palette().color(QPalette::Button));
         // Opening always empties the field, and so does the settings switch while it is open.
         toggle()->click();
         QCOMPARE(field()->text(), QString());
@@ -63,13 +64,27 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("comma typed") << "cs_CZ" << "1,5*2" << "3";
-        QTest::newRow("czech third") << "cs_CZ" << "1/3" << "0,333333333333333";
-        QTest::newRow("english third") << "en_US" << "1/3" << "0.333333333333333";
-        QTest::newRow("error keeps the text") << "cs_CZ" << "2+" << "2+";
-        QTest::newRow("error keeps the converted copy") << "cs_CZ" << "2,5+" << "2.5+";
-        QTest::newRow("functions") << "en_US" << "sqrt 16+9" << "13";
-        QTest::newRow("large value") << "en_US" << "10^20" << "1E20";
+        QTest::newRow("comma typed") << "cs_CZ"
+                                     << "1,5*2"
+                                     << "3";
+        QTest::newRow("czech third") << "cs_CZ"
+                                     << "1/3"
+                                     << "0,333333333333333";
+        QTest::newRow("english third") << "en_US"
+                                       << "1/3"
+                                       << "0.333333333333333";
+        QTest::newRow("error keeps the text") << "cs_CZ"
+                                              << "2+"
+                                              << "2+";
+        QTest::newRow("error keeps the converted copy") << "cs_CZ"
+                                                        << "2,5+"
+                                                        << "2.5+";
+        QTest::newRow("functions") << "en_US"
+                                   << "sqrt 16+9"
+                                   << "13";
+        QTest::newRow("large value") << "en_US"
+                                     << "10^20"
+                                     << "1E20";
     }
     void enterReplacesTheExpressionByItsValue()
     {
@@ -136,13 +151,34 @@ private slots:
         QTest::addColumn<QString>("mask");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
-        QTest::newRow("two thirds cs") << "cs_CZ" << "0.00" << "2/3" << "0,67";
-        QTest::newRow("two thirds en") << "en_US" << "0.00" << "2/3" << "0.67";
-        QTest::newRow("half up") << "cs_CZ" << "0.00" << "0.125" << "0,13";
-        QTest::newRow("half up negative") << "en_US" << "0.00" << "-0.125" << "-0.13";
-        QTest::newRow("whole") << "cs_CZ" << "0.00" << "7*8" << "56,00";
-        QTest::newRow("error gives zero") << "cs_CZ" << "0.00" << "1/0" << "0,00";
-        QTest::newRow("no mask") << "cs_CZ" << "" << "10/4" << "2,5";
+        QTest::newRow("two thirds cs") << "cs_CZ"
+                                       << "0.00"
+                                       << "2/3"
+                                       << "0,67";
+        QTest::newRow("two thirds en") << "en_US"
+                                       << "0.00"
+                                       << "2/3"
+                                       << "0.67";
+        QTest::newRow("half up") << "cs_CZ"
+                                 << "0.00"
+                                 << "0.125"
+                                 << "0,13";
+        QTest::newRow("half up negative") << "en_US"
+                                          << "0.00"
+                                          << "-0.125"
+                                          << "-0.13";
+        QTest::newRow("whole") << "cs_CZ"
+                               << "0.00"
+                               << "7*8"
+                               << "56,00";
+        QTest::newRow("error gives zero") << "cs_CZ"
+                                          << "0.00"
+                                          << "1/0"
+                                          << "0,00";
+        QTest::newRow("no mask") << "cs_CZ"
+                                 << ""
+                                 << "10/4"
+                                 << "2,5";
     }
     void resultTextFollowsMaskAndLocale()
     {

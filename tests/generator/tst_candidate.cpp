@@ -86,10 +86,11 @@ private slots:
         QCOMPARE(q(nine.next()), QStringLiteral("(0+(10-8)*7)/7"));
         const std::string a[5] = {"1", "2", "3", "4", "5"};
         const char o[4] = {'+', '-', '*', '/'};
-        const char *expected[] = {"1+2",         "1+2",           "1+2-3",         "(1+2)-3",
-                                  "1+2-3*4",     "(1+2-3)*4",     "(1+(2-3))*4",   "(1+2)-(3*4)",
-                                  "1+(2-3)*4",   "(1+(2-3)*4)/5", "(1+2)-3*(4/5)", "((1+2)-3)*(4/5)",
-                                  "((1+2)-3*4)/5", "1^2",         "Sqrt 1"};
+        const char *expected[] = {"1+2",           "1+2",           "1+2-3",
+                                  "(1+2)-3",       "1+2-3*4",       "(1+2-3)*4",
+                                  "(1+(2-3))*4",   "(1+2)-(3*4)",   "1+(2-3)*4",
+                                  "(1+(2-3)*4)/5", "(1+2)-3*(4/5)", "((1+2)-3)*(4/5)",
+                                  "((1+2)-3*4)/5", "1^2",           "Sqrt 1"};
         for (int i = 0; i <= 14; ++i)
             QCOMPARE(q(ComposeExample(i, a, o)), QString::fromLatin1(expected[i]));
         QCOMPARE(TemplateAt(0).caption, TemplateAt(1).caption);
@@ -103,8 +104,8 @@ private slots:
         QTest::addColumn<bool>("filterZero");
         QTest::addColumn<QList<double>>("expected");
         QTest::newRow("0..1 alternates") << 0 << 1 << false << QList<double>{1, 0, 1, 0, 1, 0};
-        QTest::newRow("-2..0 without zeros") << -2 << 0 << true
-                                             << QList<double>{-2, -1, -2, -1, -2, -1};
+        QTest::newRow("-2..0 without zeros")
+            << -2 << 0 << true << QList<double>{-2, -1, -2, -1, -2, -1};
     }
     void unlockedRowNeverRepeatsItsPreviousValue()
     {

@@ -134,12 +134,24 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("kept"); // how an accepted result relates to the value
-        QTest::newRow("= removes equal") << "=" << "0" << "!=";
-        QTest::newRow("< removes below") << "<" << "12" << ">=";
-        QTest::newRow("> removes above") << ">" << "8" << "<=";
-        QTest::newRow("<> keeps only equal") << "<>" << "12" << "==";
-        QTest::newRow("comma value") << ">" << "7,5" << "<=";
-        QTest::newRow("point value") << ">" << "7.5" << "<=";
+        QTest::newRow("= removes equal") << "="
+                                         << "0"
+                                         << "!=";
+        QTest::newRow("< removes below") << "<"
+                                         << "12"
+                                         << ">=";
+        QTest::newRow("> removes above") << ">"
+                                         << "8"
+                                         << "<=";
+        QTest::newRow("<> keeps only equal") << "<>"
+                                             << "12"
+                                             << "==";
+        QTest::newRow("comma value") << ">"
+                                     << "7,5"
+                                     << "<=";
+        QTest::newRow("point value") << ">"
+                                     << "7.5"
+                                     << "<=";
     }
     void filterActions()
     {
@@ -154,7 +166,10 @@ private slots:
             next();
             QCOMPARE(status(), QString());
             const double v = valueOf(example());
-            const bool ok = kept == "!=" ? v != f : kept == ">=" ? v >= f : kept == "<=" ? v <= f : v == f;
+            const bool ok = kept == "!="   ? v != f
+                            : kept == ">=" ? v >= f
+                            : kept == "<=" ? v <= f
+                                           : v == f;
             QVERIFY2(ok, qPrintable(example()));
         }
     }
@@ -193,7 +208,8 @@ private slots:
         check("BBox19", true);
         get<QLineEdit>("Edit1")->setText(QStringLiteral("1,5.2"));
         next();
-        QCOMPARE(reported, QStringList{QStringLiteral("'1,5.2' is not a valid floating point value")});
+        QCOMPARE(reported,
+                 QStringList{QStringLiteral("'1,5.2' is not a valid floating point value")});
         QCOMPARE(window->CandidateCounter(), 1); // the cycle ended at its first candidate
     }
 
@@ -249,8 +265,13 @@ private slots:
         const QLineEdit *edit = get<QLineEdit>("Edit2");
         const int heights[] = {72, 42, 40, 40, 30, 20};
         const int tops[] = {14, 30, 35, 37, 42, 46};
-        const int band = length <= 14 ? 0 : length <= 25 ? 1 : length <= 30 ? 2 : length <= 40 ? 3
-                         : length <= 49 ? 4 : length <= 60 ? 5 : 2;
+        const int band = length <= 14   ? 0
+                         : length <= 25 ? 1
+                         : length <= 30 ? 2
+                         : length <= 40 ? 3
+                         : length <= 49 ? 4
+                         : length <= 60 ? 5
+                                        : 2;
         QCOMPARE(edit->y(), tops[band]);
         QCOMPARE(edit->height(), heights[band]);
     }
