@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QShowEvent>
@@ -111,6 +112,7 @@ void TNumlet::setupDesign()
 
     // Only these three controls pop up their hint as a tooltip.
     // (Label3D20 takes its tooltip with the worksheet file's name.)
+    ui->ComboBox1->lineEdit()->setMaxLength(1);
     ui->EditExp2->hide();
     ui->Edit2->setFocus();
 }

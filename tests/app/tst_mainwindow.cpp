@@ -319,6 +319,8 @@ private slots:
         QCOMPARE(window->findChild<QWidget *>("EditExp1")->width(), 0);
         QCOMPARE(window->findChild<QWidget *>("EditExp2")->width(), 0);
 
+        QCOMPARE(window->findChild<QComboBox *>("ComboBox1")->lineEdit()->maxLength(), 1);
+
         auto *gauge1 = window->findChild<TGauge *>("Gauge1");
         QCOMPARE(gauge1->barColor(), QColor(255, 0, 0));
         QCOMPARE(gauge1->backColor(), QColor(0, 0, 0));
