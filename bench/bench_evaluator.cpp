@@ -185,7 +185,7 @@ int main()
     const double bare =
         nsPerText(corpus, bareSum, [](const Example &e) { return bareNumbers(e.text); });
 
-    std::printf("corpus: %zu texts in 14 shapes, %d of them with an error code (e.g. %s)\n",
+    std::printf("corpus: %zu texts in 14 shapes, %d of them with an error code; sample text: %s\n",
                 corpus.size(), failed, corpus[13].text.c_str());
     std::printf("Evaluate:    %8.1f ns/text  (checksum %g)\n", engine, engineSum);
     std::printf("bare pass:   %8.1f ns/text  (checksum %g)\n", bare, bareSum);
