@@ -4,6 +4,7 @@
 
 #include "app/numlet.h"
 #include "editexp/evaluator.h"
+#include "generator/acceptance.h"
 #include "generator/candidate.h"
 
 #include <QAbstractButton>
@@ -14,7 +15,6 @@
 #include <QSlider>
 #include <QTemporaryDir>
 
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -26,32 +26,28 @@ struct Figures
     double perSecond() const { return double(candidates) / seconds; }
 };
 
-// The cycle's acceptance rules without the window: whole results (with the positive flag's
-// first-candidate quirk), or only results equal to `keepOnly` until the limit.
+// The same cycle without the window: the engine's candidates, evaluated by the engine and judged
+// by the engine's acceptance rule, with the options as the window's run sets them (the filter
+// keeps only results equal to 1000, so every call exhausts the limit).
 Figures engineAlone(int calls, bool filter, int limit)
 {
-    double a[5] = {}, d[5] = {};
-    char ops[4] = {'+', '-', '*', '/'};
-    int draw = 0, tmpl = 1;
-    GenerationState state{a, d, ops, draw, tmpl};
+    GenerationState state;
     GenerationParams params;
     RandomGenerator random(0);
+    ResultOptions options;
+    options.wholeOnly = true;
+    options.filterOn = filter;
+    const ResultFilter keep{1000, FilterAction::RemoveDifferent};
     long long candidates = 0;
     QElapsedTimer clock;
     clock.start();
     for (int call = 0; call < calls; ++call) {
-        bool positive = false, whole = false, filtered = false;
+        CandidateAcceptance acceptance;
         for (int i = 0; i <= limit; ++i) {
-            std::string text = GenerateCandidate(params, state, random, '.');
+            const std::string text = GenerateCandidate(params, state, random, '.');
             ++candidates;
-            const double v = Evaluate(text).value;
-            whole = v - std::trunc(v) == 0 && positive;
-            if (filter)
-                filtered = Evaluate(text).value == 1000;
-            positive = true;
-            if (!filter)
-                filtered = true;
-            if (positive && whole && filtered)
+            acceptance.test(Evaluate(text).value, options, keep);
+            if (acceptance.release(options))
                 break;
         }
     }

@@ -27,7 +27,8 @@ QString TFileDialog::qtFilter(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+        filters << parts[i] + QStringLiteral(" (") +
+                       QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) +
                        QLatin1Char(')');
     return filters.join(QStringLiteral(";;"));
 }
@@ -38,7 +39,8 @@ bool TFileDialog::Execute(QWidget *owner)
     if (chooser()) {
         chosen = chooser()(*this);
     } else {
-        const QString start = QFileInfo(InitialDir + QLatin1Char('/') + FileName).absoluteFilePath();
+        const QString start =
+            QFileInfo(InitialDir + QLatin1Char('/') + FileName).absoluteFilePath();
         chosen = dialogKind == Kind::Open
                      ? QFileDialog::getOpenFileName(owner, QString(), start, qtFilter(Filter))
                      : QFileDialog::getSaveFileName(owner, QString(), start, qtFilter(Filter));

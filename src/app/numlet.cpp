@@ -1,6 +1,8 @@
 #include "app/numlet.h"
 
+#include "app/decimalseparator.h"
 #include "app/errorreport.h"
+#include "app/eventhook.h"
 #include "app/filedialog.h"
 #include "app/memorytext.h"
 #include "app/platform.h"
@@ -10,9 +12,6 @@
 #include <QAbstractEventDispatcher>
 #include <QDateTime>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QLocale>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -119,7 +118,7 @@ void TNumlet::setupDesign()
 
 void TNumlet::FormCreate()
 {
-    PictureList.clear();
+    rewards.PictureList.clear();
     if (!programFolder.endsWith(QLatin1Char('/')))
         programFolder += QLatin1Char('/');
     OpenDialog1->InitialDir = programFolder;
@@ -127,17 +126,17 @@ void TNumlet::FormCreate()
     ui->SpinEdit12->setMaxValue(14);
     ui->SpinEdit12->setEnabled(true);
     ui->Panel3->setEnabled(true);
-    operatorChars[0] = '+';
-    operatorChars[1] = '-';
-    operatorChars[2] = '*';
-    operatorChars[3] = '/';
-    RightCount = 0;
-    WrongCount = 0;
-    PictureIndex = 0;
-    AnswerTicks = 0;
-    templateIndex = 1;
-    stopRequest = 0;
-    RunActive = false;
+    generation.operators[0] = '+';
+    generation.operators[1] = '-';
+    generation.operators[2] = '*';
+    generation.operators[3] = '/';
+    drill.RightCount = 0;
+    drill.WrongCount = 0;
+    rewards.PictureIndex = 0;
+    drill.AnswerTicks = 0;
+    generation.templateIndex = 1;
+    drill.stopRequest = 0;
+    drill.RunActive = false;
 
     // The seed: the UTC time of day in milliseconds.
     const QTime now = QDateTime::currentDateTimeUtc().time();
@@ -151,7 +150,17 @@ void TNumlet::FormCreate()
                 &TNumlet::updateMemoryDisplay);
 }
 
+// Each subsystem connects its own controls.
 void TNumlet::connectHandlers()
+{
+    connectWindowHandlers();
+    connectCalculatorHandlers();
+    connectGenerationHandlers();
+    connectDrillHandlers();
+    connectRewardHandlers();
+}
+
+void TNumlet::connectWindowHandlers()
 {
     // Code changes the page with the tab control's signals blocked, so this is the user's change.
     bindHandler(ui->PageControl1, &QTabWidget::currentChanged, &TNumlet::PageControl1Change);
@@ -161,12 +170,9 @@ void TNumlet::connectHandlers()
         if (panel == 3)
             ErrorReport::guarded([this] { StatusBarPro1Panels3Click(); });
     });
-    bindHandler(ui->SpeedButton7, &QToolButton::clicked, &TNumlet::SpeedButton7Click);
-    connectGeneratorHandlers();
-    connectRewardHandlers();
-    ui->EditExp1->installEventFilter(this);
-    ui->ListBox2->installEventFilter(this);
-    ui->ListBox2->viewport()->installEventFilter(this);
+    EventHook::install(ui->ListBox2->viewport(), QEvent::MouseButtonRelease,
+                       [this](QEvent *) { ListBox2MouseUp(); });
+    EventHook::install(ui->ListBox2, QEvent::KeyRelease, [this](QEvent *) { ListBox2KeyUp(); });
 }
 
 // The window's first activation. Without a window manager activation may never come, so the
@@ -220,6 +226,7 @@ static QString nearestHint(const QWidget *widget)
     return QString();
 }
 
+// The hint hook, on the whole application: status panel 0 follows the mouse.
 bool TNumlet::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -233,20 +240,6 @@ bool TNumlet::eventFilter(QObject *watched, QEvent *event)
             auto *widget = static_cast<QWidget *>(watched);
             showHint(widget->isWindow() ? QString() : nearestHint(widget->parentWidget()));
         }
-        break;
-    case QEvent::KeyPress:
-        if (watched == ui->EditExp1) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            ErrorReport::guarded([this, key] { EditExp1KeyDown(key); });
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == ui->ListBox2->viewport())
-            ErrorReport::guarded([this] { ListBox2MouseUp(); });
-        break;
-    case QEvent::KeyRelease:
-        if (watched == ui->ListBox2)
-            ErrorReport::guarded([this] { ListBox2KeyUp(); });
         break;
     default:
         break;
@@ -268,7 +261,7 @@ void TNumlet::updateMemoryDisplay()
     if (!status)
         return;
     ui->StatusBarPro1->setPanelText(1, MemoryDisplayText(status->totalBytes, status->availableBytes,
-                                                         QLocale().decimalPoint().at(0)));
+                                                         QLatin1Char(DecimalSeparator())));
 }
 
 void TNumlet::PageControl1Change()

@@ -58,7 +58,7 @@ void ChooseOperators(const GenerationParams &params, GenerationState &state,
 void DrawOperand(int k, const GenerationParams &params, GenerationState &state,
                  RandomGenerator &random)
 {
-    double &a = state.operands[size_t(k)];
+    double &a = state.operands[k];
     if (params.locked[k]) {
         a = params.upper[k];
     } else {
@@ -77,12 +77,13 @@ void DrawOperand(int k, const GenerationParams &params, GenerationState &state,
         }
         // Otherwise the previous value is the only admissible one and stays.
     }
-    state.decimalParts[size_t(k)] = random.next(params.hundredths ? 99 : 9);
+    state.decimalParts[k] = random.next(params.hundredths ? 99 : 9);
 }
 
 std::string GenerateCandidate(const GenerationParams &params, GenerationState &state,
                               RandomGenerator &random, char decimalSep)
 {
+    ++state.candidateCounter;
     ChooseOperators(params, state, random);
     for (int k = 0; k < 5; ++k)
         DrawOperand(k, params, state, random);
@@ -94,8 +95,7 @@ std::string GenerateCandidate(const GenerationParams &params, GenerationState &s
     if (params.decimals)
         for (int k = 0; k < 5; ++k)
             if (!params.noDecimals[k])
-                state.operands[size_t(k)] =
-                    withDecimalPart(state.operands[size_t(k)], state.decimalParts[size_t(k)]);
+                state.operands[k] = withDecimalPart(state.operands[k], state.decimalParts[k]);
 
     int e = 0;
     if (params.logicRules) {
@@ -103,11 +103,11 @@ std::string GenerateCandidate(const GenerationParams &params, GenerationState &s
         while (params.filterZero && e == 0)
             e = int(random.next(std::uint32_t(params.exponent + 1)));
         for (int k = 0; k < 4; ++k) {
-            if (state.operators[size_t(k)] != '^')
+            if (state.operators[k] != '^')
                 continue;
-            state.operands[size_t(k + 1)] =
-                params.exponentRange ? double(random.next(std::uint32_t(params.exponent + 1)))
-                                     : double(params.exponent);
+            state.operands[k + 1] = params.exponentRange
+                                        ? double(random.next(std::uint32_t(params.exponent + 1)))
+                                        : double(params.exponent);
         }
     }
 
@@ -122,8 +122,6 @@ std::string GenerateCandidate(const GenerationParams &params, GenerationState &s
 
     std::string texts[5];
     for (int k = 0; k < 5; ++k)
-        texts[k] = FormatGeneral(state.operands[size_t(k)], decimalSep);
-    const char ops[4] = {state.operators[0], state.operators[1], state.operators[2],
-                         state.operators[3]};
-    return ComposeExample(index, texts, ops);
+        texts[k] = FormatGeneral(state.operands[k], decimalSep);
+    return ComposeExample(index, texts, state.operators);
 }

@@ -2,7 +2,6 @@
 
 #include "generator/random.h"
 
-#include <span>
 #include <string>
 
 // The parameters that shape a candidate, read afresh from the window for every call.
@@ -25,14 +24,17 @@ struct GenerationParams
     int templateCount = 0;
 };
 
-// The generator's state kept by the main window between calls.
+// The state of example generation, kept by the main window between calls: the previous values
+// matter for the next call.
 struct GenerationState
 {
-    std::span<double, 5> operands;
-    std::span<double, 5> decimalParts;
-    std::span<char, 4> operators;
-    int &operatorDraw;
-    int &templateIndex;
+    double operands[5] = {0, 0, 0, 0, 0};     // a1..a5 of the current example
+    double decimalParts[5] = {0, 0, 0, 0, 0}; // d1..d5 drawn with the operands
+    char operators[4] = {'+', '-', '*', '/'}; // o1..o4 of the operator slots
+    int operatorDraw = 0;                     // the last random operator number
+    int templateIndex = 1;                    // 0..14; 0 composes as template 1
+    int candidateCounter = 0;                 // candidates since the worksheet was cleared
+    std::string evaluationText;               // the example text with ',' turned into '.'
 };
 
 // Resolves every "~" slot to a concrete operator.
@@ -44,6 +46,7 @@ void DrawOperand(int k, const GenerationParams &params, GenerationState &state,
                  RandomGenerator &random);
 
 // One candidate example, drawn in the generator's fixed order; returns its text (numbers written
-// with the given decimal separator). The template used is left in state.templateIndex.
+// with the given decimal separator) and counts it. The template used is left in
+// state.templateIndex.
 std::string GenerateCandidate(const GenerationParams &params, GenerationState &state,
                               RandomGenerator &random, char decimalSep);

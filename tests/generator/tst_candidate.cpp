@@ -13,24 +13,16 @@ namespace {
 
 struct Generator
 {
-    double operands[5] = {};
-    double decimals[5] = {};
-    char ops[4] = {'+', '-', '*', '/'};
-    int draw = 0;
-    int templateIndex = 1;
+    GenerationState state;
+    double (&operands)[5] = state.operands;
+    double (&decimals)[5] = state.decimalParts;
+    char (&ops)[4] = state.operators;
+    int &templateIndex = state.templateIndex;
     GenerationParams params;
     RandomGenerator random{0};
 
-    std::string next(char sep = '.')
-    {
-        GenerationState state{operands, decimals, ops, draw, templateIndex};
-        return GenerateCandidate(params, state, random, sep);
-    }
-    void drawOperand(int k)
-    {
-        GenerationState state{operands, decimals, ops, draw, templateIndex};
-        DrawOperand(k, params, state, random);
-    }
+    std::string next(char sep = '.') { return GenerateCandidate(params, state, random, sep); }
+    void drawOperand(int k) { DrawOperand(k, params, state, random); }
 };
 
 QString q(const std::string &s)

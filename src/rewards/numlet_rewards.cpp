@@ -9,13 +9,10 @@
 #include <QDir>
 #include <QFile>
 
-#include <algorithm>
 #include <stdexcept>
 
-namespace {
-
 // All the bytes of the built-in picture of that name, found without regard to case.
-QByteArray builtInPicture(const QString &name)
+static QByteArray builtInPicture(const QString &name)
 {
     const QDir dir(QStringLiteral(":/pictures"));
     const QFileInfoList pictures = dir.entryInfoList({QStringLiteral("*.jpg")}, QDir::Files);
@@ -28,24 +25,6 @@ QByteArray builtInPicture(const QString &name)
     }
     throw std::runtime_error(QStringLiteral("Resource %1 not found").arg(name).toStdString());
 }
-
-// The folder with its trailing separator, never doubled. An empty folder is the root: of the
-// current drive on Windows, of the file system elsewhere.
-QString folderPrefix(const QString &folder)
-{
-    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator()))
-        return folder;
-    return folder + QLatin1Char('/');
-}
-
-// By name without regard to case, ties broken by case, so the order never depends on the disk.
-bool byName(const QString &a, const QString &b)
-{
-    const int c = a.compare(b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-}
-
-} // namespace
 
 void TNumlet::connectRewardHandlers()
 {
@@ -71,23 +50,21 @@ void TNumlet::ShowAboutPicture()
 
 void TNumlet::NextPicture()
 {
-    if (ui->BBox11->isChecked())
-        PictureIndex = PictureIndex >= PictureList.size() - 1 ? 0 : PictureIndex + 1;
-    else
-        PictureIndex = Random(int(PictureList.size()));
-    ui->Label3D18->setText(QString::number(PictureIndex));
+    rewards.PictureIndex = NextPictureIndex(rewards.PictureIndex, rewards.PictureList.size(),
+                                            ui->BBox11->isChecked(), random);
+    ui->Label3D18->setText(QString::number(rewards.PictureIndex));
     ShowPicture();
 }
 
 void TNumlet::ShowPicture()
 {
-    if (PictureList.isEmpty())
+    if (rewards.PictureList.isEmpty())
         return;
     // The list may have been re-read since the index was chosen.
-    if (PictureIndex < 0 || PictureIndex >= PictureList.size())
-        PictureIndex = 0;
+    if (rewards.PictureIndex < 0 || rewards.PictureIndex >= rewards.PictureList.size())
+        rewards.PictureIndex = 0;
     // Loaded first: a picture that fails leaves the previous one as it was.
-    const QImage picture = JpegImage::load(PictureList.at(PictureIndex));
+    const QImage picture = JpegImage::load(rewards.PictureList.at(rewards.PictureIndex));
     TScaledImage *image = ui->ScaledImage1;
     image->setAlign(TScaledImage::Align::None);
     image->setAutoSize(false);
@@ -100,33 +77,21 @@ void TNumlet::ShowPicture()
 
 void TNumlet::ReadFileNames()
 {
-    PictureList.clear();
-    const QString prefix = folderPrefix(PictureFolder);
-    // Every kind of entry, hidden ones too. Name filters match without regard to case on every
-    // platform, so "a.jpg" counts as well as "A.JPG".
-    QStringList names = QDir(prefix).entryList(
-        {QStringLiteral("*.JPG")},
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-    std::sort(names.begin(), names.end(), byName);
-    for (const QString &name : names) {
-        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-        if (dot >= 0 && dot < name.size() - 1)
-            PictureList.append(QDir::toNativeSeparators(prefix + name));
-    }
+    rewards.PictureList = ListFolderPictures(rewards.PictureFolder);
 }
 
 void TNumlet::DirTreePathChange(const QString &selectedPath)
 {
-    PictureFolder = selectedPath;
+    rewards.PictureFolder = selectedPath;
     ReadFileNames();
-    ui->Label3D19->setText(QStringLiteral("Nalezeno %1 obrázků").arg(PictureList.size()));
-    if (PictureList.isEmpty())
+    ui->Label3D19->setText(QStringLiteral("Nalezeno %1 obrázků").arg(rewards.PictureList.size()));
+    if (rewards.PictureList.isEmpty())
         ui->SB10->setChecked(false);
 }
 
 void TNumlet::SB10Click()
 {
-    if (ui->SB10->isChecked() && !PictureList.isEmpty()) {
+    if (ui->SB10->isChecked() && !rewards.PictureList.isEmpty()) {
         NextPicture();
         return;
     }
@@ -173,7 +138,7 @@ void TNumlet::PlaySound(const QString &name)
 void TNumlet::StartPictures()
 {
     ReadFileNames();
-    if (PictureList.isEmpty())
+    if (rewards.PictureList.isEmpty())
         ui->SB10->setChecked(false);
     ShowAboutPicture();
 }

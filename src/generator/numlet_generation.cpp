@@ -1,12 +1,11 @@
 // The example generator in the window: gathers the parameters from the controls, lets the engine
 // compose a candidate and shows it.
 
+#include "app/decimalseparator.h"
 #include "app/errorreport.h"
 #include "app/numlet.h"
 #include "generator/templates.h"
 #include "ui_numlet.h"
-
-#include <QLocale>
 
 GenerationParams TNumlet::readGenerationParams() const
 {
@@ -42,9 +41,7 @@ GenerationParams TNumlet::readGenerationParams() const
 
 void TNumlet::ChooseOperators()
 {
-    GenerationState state{operandValues, decimalParts, operatorChars, operatorDrawIndex,
-                          templateIndex};
-    ::ChooseOperators(readGenerationParams(), state, random);
+    ::ChooseOperators(readGenerationParams(), generation, random);
 }
 
 QToolButton *TNumlet::templateButton(int number) const
@@ -76,17 +73,13 @@ static QColor templateColour(const FormulaTemplate &t, const QPalette &palette)
 
 void TNumlet::GenerateExample()
 {
-    ++candidateCounter;
-    GenerationState state{operandValues, decimalParts, operatorChars, operatorDrawIndex,
-                          templateIndex};
-    const char separator = QLocale().decimalPoint().at(0).toLatin1();
     const std::string text =
-        GenerateCandidate(readGenerationParams(), state, random, separator ? separator : '.');
+        GenerateCandidate(readGenerationParams(), generation, random, DecimalSeparator());
 
     QColor colour = palette().color(QPalette::WindowText);
     ui->LabelF1->setText(QString::fromStdString(text));
     if (ui->BBox17->isChecked())
-        colour = templateColour(TemplateAt(templateIndex), palette());
+        colour = templateColour(TemplateAt(generation.templateIndex), palette());
     for (QWidget *label :
          {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3)}) {
         QPalette p = label->palette();
@@ -94,7 +87,7 @@ void TNumlet::GenerateExample()
         label->setPalette(p);
     }
     if (!ui->BBox7->isChecked())
-        pressTemplateButton(templateIndex == 0 ? 1 : templateIndex);
+        pressTemplateButton(generation.templateIndex == 0 ? 1 : generation.templateIndex);
 }
 
 void TNumlet::operatorSlotChange(int slot)
@@ -102,7 +95,7 @@ void TNumlet::operatorSlotChange(int slot)
     const QComboBox *slotBoxes[4] = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4};
     const QString text = slotBoxes[slot]->currentText();
     if (text.size() == 1 && QStringLiteral("+-*/^").contains(text.at(0)))
-        operatorChars[slot] = text.at(0).toLatin1();
+        generation.operators[slot] = text.at(0).toLatin1();
     ChooseOperators();
     NextExample();
     ui->Edit2->setFocus();
@@ -130,12 +123,12 @@ void TNumlet::Speed_Click(int number)
     if (!templateButton(number)->isChecked())
         return; // the click raised the button
     pressTemplateButton(number);
-    templateIndex = number;
+    generation.templateIndex = number;
     NextExample();
     ui->Edit2->setFocus();
 }
 
-void TNumlet::connectGeneratorHandlers()
+void TNumlet::connectGenerationHandlers()
 {
     QComboBox *slotBoxes[4] = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4};
     void (TNumlet::*handlers[4])() = {&TNumlet::ComboBox1Change, &TNumlet::ComboBox2Change,
@@ -148,5 +141,4 @@ void TNumlet::connectGeneratorHandlers()
     for (int i = 1; i <= TemplateCount; ++i)
         connect(templateButton(i), &QToolButton::clicked, this,
                 [this, i] { ErrorReport::guarded([this, i] { Speed_Click(i); }); });
-    bindHandler(ui->SpeedButton9, &QToolButton::clicked, &TNumlet::SpeedButton9Click);
 }

@@ -1,12 +1,20 @@
 // The calculator field on the status bar: TEditExp instance EditExp1 and its switch SpeedButton7.
 
-#include "app/errorreport.h"
+#include "app/decimalseparator.h"
+#include "app/eventhook.h"
 #include "app/numlet.h"
 #include "editexp/numbertext.h"
 #include "ui_numlet.h"
 
 #include <QKeyEvent>
-#include <QLocale>
+
+void TNumlet::connectCalculatorHandlers()
+{
+    bindHandler(ui->SpeedButton7, &QToolButton::clicked, &TNumlet::SpeedButton7Click);
+    EventHook::install(ui->EditExp1, QEvent::KeyPress, [this](QEvent *event) {
+        EditExp1KeyDown(static_cast<QKeyEvent *>(event)->key());
+    });
+}
 
 void TNumlet::SpeedButton7Click()
 {
@@ -38,6 +46,5 @@ void TNumlet::EditExp1KeyDown(int key)
     const double value = field->Value();
     if (field->HasError())
         return;
-    const char separator = QLocale().decimalPoint().at(0).toLatin1();
-    field->setText(QString::fromStdString(FormatGeneral(value, separator ? separator : '.')));
+    field->setText(QString::fromStdString(FormatGeneral(value, DecimalSeparator())));
 }

@@ -3,6 +3,11 @@
 #include "app/numlet.h"
 #include "ui_numlet.h"
 
+void TNumlet::connectDrillHandlers()
+{
+    bindHandler(ui->SpeedButton9, &QToolButton::clicked, &TNumlet::SpeedButton9Click);
+}
+
 void TNumlet::SpeedButton9Click()
 {
     NextExample();

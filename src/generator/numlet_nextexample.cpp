@@ -1,0 +1,103 @@
+// The next-example cycle: candidates are generated until one passes every result constraint
+// that is switched on, or the generation limit is reached.
+
+#include "app/numlet.h"
+#include "ui_numlet.h"
+
+#include <QCoreApplication>
+
+#include <stdexcept>
+
+// The result constraints as the option boxes stand now.
+ResultOptions TNumlet::readResultOptions() const
+{
+    ResultOptions options;
+    options.positiveOnly = ui->BBox3->isChecked();
+    options.negativeOnly = ui->BBox21->isChecked();
+    options.wholeOnly = ui->BBox4->isChecked();
+    options.filterOn = ui->BBox19->isChecked();
+    return options;
+}
+
+void TNumlet::PrepareEvaluationText()
+{
+    QString text = ui->LabelF1->text();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    generation.evaluationText = text.toStdString();
+}
+
+void TNumlet::Pismo()
+{
+    const qsizetype n = ui->LabelF1->text().size();
+    struct Fit
+    {
+        qsizetype upTo;
+        int points, top, height;
+    };
+    static const Fit fits[] = {{14, 50, 14, 72}, {25, 30, 30, 42}, {30, 25, 35, 40},
+                               {40, 25, 37, 40}, {49, 15, 42, 30}, {60, 11, 46, 20}};
+    if (n >= 1) {
+        for (const Fit &fit : fits) {
+            if (n > fit.upTo)
+                continue;
+            for (QWidget *w :
+                 {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3),
+                  static_cast<QWidget *>(ui->Edit2)}) {
+                QFont f = w->font();
+                f.setPointSize(fit.points);
+                w->setFont(f);
+            }
+            ui->Edit2->setGeometry(ui->Edit2->x(), fit.top, ui->Edit2->width(), fit.height);
+            break;
+        }
+    }
+    ui->Label11->setText(QStringLiteral("%1 - %2 / %3 / %4")
+                             .arg(n)
+                             .arg(ui->LabelF1->font().pointSize())
+                             .arg(ui->Edit2->font().pointSize())
+                             .arg(ui->Edit2->y()));
+}
+
+void TNumlet::NextExample()
+{
+    // The pass flags live for the whole call (the engine carries them from candidate to
+    // candidate); the options are read afresh before and after the message pump.
+    CandidateAcceptance acceptance;
+    const int limit = ui->TrackBar2->value();
+    for (int i = 0; i <= limit; ++i) {
+        GenerateExample();
+        Pismo();
+        PrepareEvaluationText();
+        ui->EditExp2->setText(QString::fromStdString(generation.evaluationText));
+
+        const ResultOptions options = readResultOptions();
+        ResultFilter filter;
+        if (options.filterOn) {
+            const QString text = ui->Edit1->text();
+            const auto value = ReadFilterValue(text.toStdString());
+            if (!value)
+                throw std::runtime_error(QStringLiteral("'%1' is not a valid floating point value")
+                                             .arg(text)
+                                             .toStdString());
+            filter = {*value, FilterActionFromText(ui->ComboBox6->currentText().toStdString())};
+        }
+        const double v = options.any() ? ui->EditExp2->Value() : 0;
+        const SwitchedOff off = acceptance.test(v, options, filter);
+        if (off.wholeOnly)
+            ui->BBox4->setChecked(false);
+        if (off.positiveOnly)
+            ui->BBox3->setChecked(false);
+        if (off.negativeOnly)
+            ui->BBox21->setChecked(false);
+
+        QCoreApplication::processEvents();
+
+        const bool accepted = acceptance.release(readResultOptions());
+        ui->Gauge1->setValue(i);
+        if (accepted)
+            return;
+        drill.AnswerTicks = 0;
+        ui->StatusBarPro1->setPanelText(
+            0, i < limit ? QString() : QStringLiteral("Překročena hranice generovacího procesu"));
+    }
+}
