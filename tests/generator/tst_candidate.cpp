@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <limits>
 #include <set>
 
 namespace {
@@ -52,6 +53,10 @@ private slots:
         RandomGenerator zero(5);
         QCOMPARE(zero.next(0), 0u);
         QCOMPARE(zero.seed(), 5u * 134775813u + 1u);
+        // Over all 2^32 values the draw is the new seed: the upper half of seed * 2^32.
+        RandomGenerator wide(0);
+        QCOMPARE(wide.next(RandomGenerator::MaxRange), 1u);
+        QCOMPARE(wide.next(RandomGenerator::MaxRange), 134775814u);
     }
 
     void defaultParametersFromSeedZero()
@@ -164,6 +169,75 @@ private slots:
         e.operands[2] = 1;
         e.next();
         QCOMPARE(e.operands[2], 1.0);
+    }
+
+    void widestRowDrawsEveryIntValue()
+    {
+        // A row of all 2^32 int values. 649090867 * 134775813 + 1 is a multiple of 2^32, so
+        // from that seed the first draw is seed 0: the lower value, which is the previous value
+        // here; the redraw at seed 1 gives the value above it.
+        Generator g;
+        g.params.lower[0] = std::numeric_limits<int>::min();
+        g.params.upper[0] = std::numeric_limits<int>::max();
+        g.random.setSeed(649090867u);
+        g.operands[0] = g.params.lower[0];
+        g.drawOperand(0);
+        QCOMPARE(g.operands[0], -2147483647.0);
+        QCOMPARE(g.random.seed(), 134775814u); // seeds 0 and 1, then the decimal part's
+        g.drawOperand(0);
+        QCOMPARE(g.operands[0], -2147483648.0 + 3698175007.0);
+
+        // Zeros filtered: seed 2^31 draws 0, and the next seed is 2^31 + 1 (2^31 times the odd
+        // multiplier is 2^31 modulo 2^32), which draws 1.
+        g.params.filterZero = true;
+        g.random.setSeed(2796574515u);
+        QCOMPARE(std::uint32_t(2796574515u * 134775813u + 1u), 0x80000000u);
+        g.drawOperand(0);
+        QCOMPARE(g.operands[0], 1.0);
+    }
+
+    void exponentDrawsEndForEveryExponent()
+    {
+        // E = 0 with zeros filtered has no exponent to draw: the one draw of 0 stands. From seed
+        // 0: operand 1 takes three draws (0 and 0 are filtered, then 9), its decimal part one;
+        // rows 2..5 have no admissible value in 0..0, so each takes one draw and one for its
+        // decimal part; then the exponent's single draw: 13 draws, ending at seed 303092965.
+        Generator zero;
+        zero.templateIndex = 13;
+        zero.params.exponent = 0;
+        zero.params.exponentRange = true;
+        zero.params.filterZero = true;
+        QCOMPARE(q(zero.next()), QStringLiteral("9^0"));
+        QCOMPARE(zero.random.seed(), 303092965u);
+        Generator fixed;
+        fixed.templateIndex = 13;
+        fixed.params.exponent = 0;
+        fixed.params.filterZero = true;
+        QCOMPARE(q(fixed.next()), QStringLiteral("9^0")); // a2 := E
+
+        // The largest E counts 0..E in 64 bits: Random(2^31) is the new seed halved. Rows 2..5
+        // take seeds 1172187917, 1368768587, 1598751577 and 352239543 (draws 5, 7, 9, 11), the
+        // exponent seed 303092965.
+        Generator widest;
+        widest.templateIndex = 13;
+        widest.params.exponent = std::numeric_limits<int>::max();
+        widest.params.exponentRange = true;
+        QCOMPARE(q(widest.next()), QStringLiteral("9^151546482"));
+        QCOMPARE(widest.operands[2], 684384293.0);
+        QCOMPARE(widest.operands[4], 176119771.0);
+
+        // A negative E has no values: every draw from 0..E gives 0.
+        Generator negative;
+        negative.templateIndex = 13;
+        negative.params.exponent = -5;
+        negative.params.exponentRange = true;
+        negative.params.filterZero = true;
+        negative.ops[1] = '^';
+        QCOMPARE(q(negative.next()), QStringLiteral("9^0"));
+        QCOMPARE(negative.operands[2], 0.0);
+        negative.params.exponentRange = false;
+        QCOMPARE(q(negative.next()),
+                 QStringLiteral("3^-5")); // seeds 256513635 (0) and 1259699184 (3)
     }
 
     void lockedRowAlwaysYieldsItsUpperValue()
