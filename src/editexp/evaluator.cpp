@@ -3,12 +3,15 @@
 #include "editexp/numbertext.h"
 
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace {
 
@@ -18,6 +21,12 @@ namespace {
 #else
 #define NUMLET_COLD __attribute__((noinline))
 #endif
+
+// Intermediate results of the functions and powers are carried in the widest type that the
+// compiler offers beyond double. Where long double is double (MSVC, or -mlong-double-64) the
+// plain double functions are called: on x86-64 the C library's long double functions expect the
+// 80-bit format whatever the compiler was told.
+using Extended = std::conditional_t<(LDBL_MANT_DIG > DBL_MANT_DIG), long double, double>;
 
 constexpr char EndMarker = '\r';
 constexpr double Limit = 1E37;
@@ -109,7 +118,96 @@ constexpr std::array<std::string_view, FuncCount> FuncNames = {
     "PI",   "ABS",  "SQRT", "SQR", "LNG", "LOG", "EXP", "FACT", "SINH", "COSH", "TANH", "SECH",
     "CSCH", "COTH", "SIN",  "COS", "TAN", "SEC", "CSC", "COT",  "ASIN", "ACOS", "ATAN"};
 
-constexpr long double PiL = std::numbers::pi_v<long double>;
+constexpr Extended PiL = std::numbers::pi_v<Extended>;
+
+// A product whose rounding error fma can give exactly: finite and well above the subnormals.
+bool ExactProduct(double a, double b, double p)
+{
+    return std::isfinite(p) && std::fabs(p) >= 0x1p-969 && std::fma(a, b, -p) == 0;
+}
+
+// x^n by repeated squaring while every product is exact, that is when x^n is itself a double;
+// nothing once a product is not.
+std::optional<double> ExactPower(double x, std::uint64_t n)
+{
+    double result = 1;
+    for (double base = x;;) {
+        if (n & 1) {
+            const double p = result * base;
+            if (!ExactProduct(result, base, p))
+                return std::nullopt;
+            result = p;
+        }
+        n >>= 1;
+        if (n == 0)
+            return result;
+        const double square = base * base;
+        if (!ExactProduct(base, base, square))
+            return std::nullopt;
+        base = square;
+    }
+}
+
+// A double-double: hi + lo with |lo| at most half an ulp of hi.
+struct DoubleDouble
+{
+    double hi, lo;
+};
+
+DoubleDouble Multiply(DoubleDouble a, DoubleDouble b)
+{
+    const double p = a.hi * b.hi;
+    double e = std::fma(a.hi, b.hi, -p);
+    e += a.hi * b.lo + a.lo * b.hi;
+    const double hi = p + e;
+    return {hi, e - (hi - p)};
+}
+
+// x^n or x^-n carried in about 106 bits, and only then rounded to double.
+double PrecisePower(double x, std::uint64_t n, bool reciprocal)
+{
+    DoubleDouble result{1, 0};
+    for (DoubleDouble base{x, 0};;) {
+        if (n & 1)
+            result = Multiply(result, base);
+        n >>= 1;
+        if (n == 0)
+            break;
+        base = Multiply(base, base);
+    }
+    if (!reciprocal)
+        return result.hi;
+    const double q = 1 / result.hi;
+    const double rest = std::fma(-q, result.hi, 1.0) - q * result.lo; // 1 - q * result
+    return q + rest / result.hi;
+}
+
+constexpr bool ExtendedIsDouble = std::is_same_v<Extended, double>;
+
+// |x|^y for a whole y; ly is y times the logarithm of |x|. Through logarithms in double a whole
+// power misses by an ulp or so (3^2 gives 9.0000000000000018), so where long double is no wider
+// than double every whole power is carried in double-double. A wider long double already rounds
+// the powers that are themselves doubles exactly for |ly| up to 85, and only those are taken
+// here, so no result moves there.
+std::optional<double> WholePower(double ax, double y, Extended ly)
+{
+    if (y != std::trunc(y) || std::fabs(y) > 0x1p53)
+        return std::nullopt;
+    if (!ExtendedIsDouble && std::fabs(ly) > 85)
+        return std::nullopt;
+    const std::uint64_t n = static_cast<std::uint64_t>(std::fabs(y));
+    if (const std::optional<double> p = ExactPower(ax, n)) {
+        if (y >= 0)
+            return p;
+        const double r = 1 / *p;
+        if (ExactProduct(r, *p, 1.0))
+            return r;
+    }
+    // Within these bounds no intermediate power leaves the range of a double.
+    if (ExtendedIsDouble && std::fabs(ly) <= 700)
+        return PrecisePower(ax, n, y < 0);
+    return std::nullopt;
+}
 
 class Parser
 {
@@ -209,7 +307,7 @@ private:
     }
 
     // A result rounded to double; a tiny divisor can still push it out of range.
-    double stored(long double v)
+    double stored(Extended v)
     {
         const double d = static_cast<double>(v);
         if (!std::isfinite(d))
@@ -221,13 +319,17 @@ private:
     {
         if (x == 0 || (x < 0 && y != std::trunc(y)))
             return fail(Complex);
-        const long double l = std::log(std::fabs(static_cast<long double>(x)));
+        const Extended l = std::log(std::fabs(static_cast<Extended>(x)));
         if (std::fabs(l) > 1 && std::fabs(y) > Limit / std::fabs(l))
             return fail(TooLarge);
-        const long double ly = l * y;
+        const Extended ly = l * y;
         if (ly > 85)
             return fail(TooLarge);
-        double v = static_cast<double>(std::exp(ly));
+        double v;
+        if (const std::optional<double> whole = WholePower(std::fabs(x), y, ly))
+            v = *whole;
+        else
+            v = static_cast<double>(std::exp(ly));
         if (x < 0 && std::fmod(std::trunc(std::fabs(y)), 2.0) == 1.0)
             v = -v;
         return v;
@@ -245,28 +347,28 @@ private:
         return v;
     }
 
-    long double sinhPart(long double x)
+    Extended sinhPart(Extended x)
     {
         if (std::fabs(x) > 85)
             return fail(TooLarge);
         return (std::exp(x) - std::exp(-x)) / 2;
     }
 
-    long double coshPart(long double x)
+    Extended coshPart(Extended x)
     {
         if (std::fabs(x) > 85)
             return fail(TooLarge);
         return (std::exp(x) + std::exp(-x)) / 2;
     }
 
-    double hyperQuotient(long double a, long double b)
+    double hyperQuotient(Extended a, Extended b)
     {
         if (b == 0)
             return fail(DivByZero);
-        return quot<long double>(a, b);
+        return quot<Extended>(a, b);
     }
 
-    double trigQuotient(long double a, long double b)
+    double trigQuotient(Extended a, Extended b)
     {
         if (b == 0)
             return fail(DivByZero);
@@ -275,7 +377,7 @@ private:
 
     NUMLET_COLD double apply(int f, double xd)
     {
-        const long double x = xd;
+        const Extended x = xd;
         switch (f) {
         case FAbs:
             return std::fabs(xd);
@@ -289,7 +391,12 @@ private:
                 return fail(Complex);
             if (xd == 0)
                 return fail(TooLarge);
-            return f == FLng ? stored(std::log(x)) : stored(std::log(x) / std::log(10.0L));
+            if (f == FLng)
+                return stored(std::log(x));
+            // In double the quotient of the logarithms misses 3 for 1000; log10 does not.
+            if constexpr (ExtendedIsDouble)
+                return stored(std::log10(x));
+            return stored(std::log(x) / std::log(Extended(10)));
         case FExp:
             if (std::fabs(xd) < 85)
                 return stored(std::exp(x));

@@ -8,11 +8,19 @@
 
 namespace {
 
+// A draw from 0..size - 1; size is at most 2^32 (the widest row of int values).
 std::uint32_t drawRange(RandomGenerator &random, long long size)
 {
     // The window keeps every row's lower value below its upper value; a broken row yields its
     // lower value rather than a draw over a wrapped-around range.
-    return size > 0 ? random.next(std::uint32_t(size)) : (random.next(0), 0u);
+    return size > 0 ? random.next(std::uint64_t(size)) : (random.next(0), 0u);
+}
+
+// An exponent from 0..E. Counted in 64 bits, so the largest int E does not overflow; a negative
+// E has no values and gives 0.
+int drawExponent(RandomGenerator &random, int exponent)
+{
+    return int(drawRange(random, (long long)exponent + 1));
 }
 
 // How many values of first..last may be drawn.
@@ -66,6 +74,8 @@ void DrawOperand(int k, const GenerationParams &params, GenerationState &state,
         const long long first = fromExponent ? 0 : params.lower[k];
         const long long last = fromExponent ? params.exponent : params.upper[k];
         if (redrawPossible(a, first, last, params.filterZero)) {
+            // A different admissible value exists, so the loop ends within the generator's
+            // period and its draws are the rule's own.
             double x;
             do {
                 x = double(first + drawRange(random, last - first + 1));
@@ -99,14 +109,17 @@ std::string GenerateCandidate(const GenerationParams &params, GenerationState &s
 
     int e = 0;
     if (params.logicRules) {
-        e = int(random.next(std::uint32_t(params.exponent + 1)));
-        while (params.filterZero && e == 0)
-            e = int(random.next(std::uint32_t(params.exponent + 1)));
+        e = drawExponent(random, params.exponent);
+        // Without a non-zero exponent (E below 1) the one draw stands, as for a row with nothing
+        // admissible; otherwise the redraw ends within the generator's period.
+        if (params.filterZero && params.exponent >= 1)
+            while (e == 0)
+                e = drawExponent(random, params.exponent);
         for (int k = 0; k < 4; ++k) {
             if (state.operators[k] != '^')
                 continue;
             state.operands[k + 1] = params.exponentRange
-                                        ? double(random.next(std::uint32_t(params.exponent + 1)))
+                                        ? double(drawExponent(random, params.exponent))
                                         : double(params.exponent);
         }
     }

@@ -3,7 +3,9 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace {
@@ -45,6 +47,8 @@ private slots:
     void nesting();
     void neverReturnsNonFinite_data();
     void neverReturnsNonFinite();
+    void wholePowersAreExact();
+    void wholePowersRoundToNearest();
     void errorTexts();
 };
 
@@ -371,6 +375,88 @@ void TestEvaluator::neverReturnsNonFinite()
     QVERIFY(r.code != 0 || std::fabs(r.value) <= std::numeric_limits<double>::max());
     if (r.code != 0)
         QCOMPARE(r.value, 0.0);
+}
+
+// Every whole power that a double holds comes out exact, whatever the compiler's long double
+// ("Výsledek beze zbytku" rejects 9.0000000000000018 for 3^2).
+void TestEvaluator::wholePowersAreExact()
+{
+    auto power = [](const QByteArray &base, int n) {
+        const EvalResult r = eval(base + '^' + QByteArray::number(n));
+        return r.code == 0 ? r.value : std::nan("");
+    };
+    for (int base = 2; base <= 40; ++base) {
+        const QByteArray text = QByteArray::number(base);
+        const QByteArray negative = "(-" + text + ")";
+        std::uint64_t exact = 1;
+        for (int n = 1; exact <= (std::uint64_t(1) << 53) / base; ++n) {
+            exact *= base;
+            const double v = double(exact);
+            QVERIFY2(power(text, n) == v, qPrintable(text + '^' + QByteArray::number(n)));
+            QVERIFY2(power(negative, n) == (n % 2 ? -v : v), qPrintable(negative));
+        }
+    }
+    // Halves: 1.5^n is 3^n / 2^n.
+    std::uint64_t threes = 1;
+    for (int n = 1; n <= 33; ++n) { // 3^33 < 2^53 < 3^34
+        threes *= 3;
+        QCOMPARE(power("1.5", n), std::ldexp(double(threes), -n));
+        QCOMPARE(power("0.75", n), std::ldexp(double(threes), -2 * n));
+    }
+    // Negative exponents of powers of two.
+    for (int n = -122; n <= 122; ++n) {
+        QCOMPARE(power("2", n), std::ldexp(1.0, n));
+        QCOMPARE(power("0.5", n), std::ldexp(1.0, -n));
+        QCOMPARE(power("(-8)", n / 3), std::ldexp(n / 3 % 2 ? -1.0 : 1.0, 3 * (n / 3)));
+    }
+    for (int n = 0; n <= 22; ++n) { // 1E22 is the last power of ten that a double holds
+        const QByteArray literal = "1E" + QByteArray::number(n);
+        QVERIFY2(power("10", n) == eval(literal).value, literal.constData());
+    }
+    QCOMPARE(power("3", 2) - std::trunc(power("3", 2)), 0.0);
+}
+
+// Whole powers that a double cannot hold: the nearest double, x^n from the exact integer, x^-n
+// for an exact x^n by one division, and a few reciprocals of larger powers worked out in exact
+// rational arithmetic. Where long double is double the powers are carried in double-double and
+// always round so; the extended logarithm rounds a few of them the other way (11^21 for one),
+// which is kept as it was, so there they are only held to an ulp.
+void TestEvaluator::wholePowersRoundToNearest()
+{
+    constexpr bool nearest = LDBL_MANT_DIG == DBL_MANT_DIG;
+    int checked = 0;
+    auto check = [&](const QByteArray &text, double expected) {
+        const EvalResult r = eval(text);
+        const double ulp = std::nextafter(expected, INFINITY) - expected;
+        QVERIFY2(r.code == 0 &&
+                     (nearest ? r.value == expected : std::fabs(r.value - expected) <= ulp),
+                 qPrintable(text + " gives " + QByteArray::number(r.value, 'g', 17)));
+        ++checked;
+    };
+    check("3^-40", 0x1.846d550e37b50p-64);
+    check("3^-75", 0x1.17b6f8e2f3785p-119);
+    check("7^-30", 0x1.b76361867410ap-85);
+    check("11^-21", 0x1.46b9c5ab3282bp-73);
+    check("13^-33", 0x1.d8ee9f0edfd7dp-123);
+    check("17^-29", 0x1.61035596941d4p-119);
+    check("99^-17", 0x1.3b60b9c76b12ap-113);
+    check("5^-45", 0x1.6d601ad376ab9p-105);
+    check("6^-40", 0x1.846d550e37b50p-104);
+    check("23^-25", 0x1.e15a560ced6b5p-114);
+#if defined(__SIZEOF_INT128__)
+    for (unsigned base = 3; base <= 300; ++base) {
+        unsigned __int128 exact = base;
+        for (int n = 2; exact <= (unsigned __int128)(8E36 / base); ++n) {
+            exact *= base;
+            const QByteArray power = QByteArray::number(base) + '^';
+            if (exact > (unsigned __int128)1 << 53)
+                check(power + QByteArray::number(n), double(exact));
+            else
+                check(power + '-' + QByteArray::number(n), 1 / double(exact));
+        }
+    }
+    QVERIFY(checked > 2000);
+#endif
 }
 
 void TestEvaluator::errorTexts()
