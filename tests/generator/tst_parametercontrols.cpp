@@ -290,6 +290,21 @@ private slots:
         QCOMPARE(operatorsOfNext(5), QSet<QChar>{'/'});
     }
 
+    void slotLeftWithoutAnOperatorNeverShowsTheRandomMark()
+    {
+        // BBox5 gives every slot the character '~'; a text that sets no operator keeps it.
+        check("BBox4", false);
+        button("BBox5")->click();
+        typeInto("ComboBox1", ":");
+        for (int i = 0; i < 20; ++i) {
+            next();
+            QVERIFY2(!example().contains(QLatin1Char('~')), qPrintable(example()));
+        }
+        // The mark is drawn once, among the operators of the mode, and then stays.
+        const QSet<QChar> operators = operatorsOfNext(30);
+        QVERIFY(operators == QSet<QChar>{'+'} || operators == QSet<QChar>{'-'});
+    }
+
     void powersExtensionSetsTheTemplateCount()
     {
         check("BBox4", false);
