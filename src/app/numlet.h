@@ -80,14 +80,14 @@ private:
 
     int Random(int n) { return int(random.next(std::uint32_t(n))); }
 
-    // ---- Example generation (src/generator/numlet_generation.cpp, numlet_nextexample.cpp) ----
+    // ---- Example generation (src/generator/numlet_*.cpp) ----------------------------------------
 private slots:
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox3Change();
     void ComboBox4Change();
     void Speed_Click(int number); // Speed_1Click .. Speed_14Click
-    // The parameters (numlet_parameters.cpp) and the formula templates (numlet_templates.cpp).
+    // The parameters (numlet_parameters.cpp) and the formula templates (numlet_templates.cpp)
     void SpinEdit1Change(); // any upper value of the operand rows
     void SpinEdit5Change(); // any lower value
     void S1Click();         // also S2
