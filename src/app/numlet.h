@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <initializer_list>
 #include <memory>
 
 namespace Ui {
@@ -19,6 +20,7 @@ class QTimer;
 class QToolButton;
 class TImageList;
 class SoundPlayer;
+struct FormulaTemplate;
 
 // The main window. It owns every piece of state of the running program; its handlers read the
 // controls, call the engines and write the controls back. The methods of each subsystem are
@@ -78,16 +80,40 @@ private:
 
     int Random(int n) { return int(random.next(std::uint32_t(n))); }
 
-    // ---- Example generation (src/generator/numlet_generation.cpp, numlet_nextexample.cpp) ----
+    // ---- Example generation (src/generator/numlet_*.cpp) ----------------------------------------
 private slots:
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox3Change();
     void ComboBox4Change();
     void Speed_Click(int number); // Speed_1Click .. Speed_14Click
+    // The parameters (numlet_parameters.cpp) and the formula templates (numlet_templates.cpp)
+    void SpinEdit1Change(); // any upper value of the operand rows
+    void SpinEdit5Change(); // any lower value
+    void S1Click();         // also S2
+    void BBox5Click();
+    void BBox18Click();
+    void BBox3Click();
+    void BBox21Click();
+    void BBox2Click();      // also BBox1
+    void ComboBox6Change(); // also clicks on BBox4 and BBox19
+    void Edit1Change();
+    void TrackBar2Change();
+    void TrackBar1Change();
+    void SB3Click();
+    void SpinEdit12Change();
+    void BBox17Click();
 
 private:
     void connectGenerationHandlers();
+    void connectParameterHandlers();
+    void connectTemplateHandlers();
+    void setSlotsRandom();
+    void loadSlotLists(const QString &name);
+    void setHint(QWidget *control, const QString &hint);
+    static void setTextColour(QWidget *control, std::initializer_list<QPalette::ColorRole> roles,
+                              const QColor &colour);
+    static QColor templateColour(const FormulaTemplate &t, const QPalette &palette);
     GenerationParams readGenerationParams() const;
     ResultOptions readResultOptions() const;
     void ChooseOperators();

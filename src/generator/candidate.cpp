@@ -56,7 +56,8 @@ void ChooseOperators(const GenerationParams &params, GenerationState &state,
 {
     static const char operators[] = {'+', '-', '*', '/', '^'};
     for (int k = 0; k < 4; ++k) {
-        if (!params.slotRandom[k])
+        // A '~' left in a slot whose text no longer asks for it would reach the example text.
+        if (!params.slotRandom[k] && state.operators[k] != '~')
             continue;
         state.operatorDraw = int(random.next(params.addSubOnly ? 2 : params.powers ? 5 : 4));
         state.operators[k] = operators[state.operatorDraw];

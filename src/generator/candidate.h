@@ -37,7 +37,8 @@ struct GenerationState
     std::string evaluationText;               // the example text with ',' turned into '.'
 };
 
-// Resolves every "~" slot to a concrete operator.
+// Resolves every "~" slot, and every slot still holding the character '~', to a concrete
+// operator.
 void ChooseOperators(const GenerationParams &params, GenerationState &state,
                      RandomGenerator &random);
 

@@ -4,6 +4,7 @@
 #include "app/decimalseparator.h"
 #include "app/errorreport.h"
 #include "app/numlet.h"
+#include "generator/parameters.h"
 #include "generator/templates.h"
 #include "ui_numlet.h"
 
@@ -56,7 +57,7 @@ void TNumlet::pressTemplateButton(int number)
         templateButton(i)->setChecked(i == number);
 }
 
-static QColor templateColour(const FormulaTemplate &t, const QPalette &palette)
+QColor TNumlet::templateColour(const FormulaTemplate &t, const QPalette &palette)
 {
     switch (t.colour) {
     case FormulaTemplate::Colour::WindowText:
@@ -94,8 +95,8 @@ void TNumlet::operatorSlotChange(int slot)
 {
     const QComboBox *slotBoxes[4] = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4};
     const QString text = slotBoxes[slot]->currentText();
-    if (text.size() == 1 && QStringLiteral("+-*/^").contains(text.at(0)))
-        generation.operators[slot] = text.at(0).toLatin1();
+    if (const auto op = SlotOperator(text.toStdString()))
+        generation.operators[slot] = *op;
     ChooseOperators();
     NextExample();
     ui->Edit2->setFocus();
@@ -141,4 +142,6 @@ void TNumlet::connectGenerationHandlers()
     for (int i = 1; i <= TemplateCount; ++i)
         connect(templateButton(i), &QToolButton::clicked, this,
                 [this, i] { ErrorReport::guarded([this, i] { Speed_Click(i); }); });
+    connectParameterHandlers();
+    connectTemplateHandlers();
 }
