@@ -60,11 +60,26 @@ bool hasNonAscii(const QByteArray &bytes)
     return false;
 }
 
+// UTF-16 text may hold a half of a surrogate pair, which no file could write back; it becomes
+// the replacement character, as an undecodable byte does.
+void replaceLoneSurrogates(QString &text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
 QString decodeText(const QByteArray &bytes)
 {
     if (const auto marked = QStringConverter::encodingForData(bytes)) {
         QStringDecoder decoder(*marked, QStringConverter::Flag::Stateless);
-        return decoder(bytes); // drops the mark
+        QString text = decoder(bytes); // drops the mark
+        replaceLoneSurrogates(text);
+        return text;
     }
     if (hasNonAscii(bytes)) {
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);

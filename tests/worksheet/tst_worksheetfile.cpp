@@ -210,6 +210,10 @@ void TestWorksheetFile::lineEnds_data()
         << QByteArray("\x8A\xE1rka \xF8\xED\x9A\x9E") << QStringList{"Šárka říšž"};
     QTest::newRow("UTF-8 letters")
         << QByteArray("\xC5\xA0\xC3\xA1rka \xC5\x99") << QStringList{"Šárka ř"};
+    QTest::newRow("half a surrogate pair in UTF-16") << QByteArray("\xFF\xFE"
+                                                                   "a\0\x3D\xD8\r\0\n\0",
+                                                                   10)
+                                                     << QStringList{"a\uFFFD"};
     QTest::newRow("cut UTF-8 reads as Windows-1250") << QByteArray("a\xC5") << QStringList{"aĹ"};
 }
 
