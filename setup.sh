@@ -47,9 +47,9 @@ if [ "$mode" = run ]; then
     exec ./build/numlet
 fi
 
-# Tests: the full suite; the expression engine's tests with a 64-bit long double; a short run of
-# the expression fuzzer; then the whole suite again under the address and undefined-behaviour
-# sanitizers.
+# Tests: the full suite; the expression engine's tests with a 64-bit long double; short runs of
+# the expression and worksheet fuzzers; then the whole suite again under the address and
+# undefined-behaviour sanitizers.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMLET_BUILD_TESTS=ON \
     -DNUMLET_BUILD_BENCH=ON
 cmake --build build -j "$jobs"
@@ -68,11 +68,16 @@ esac
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DNUMLET_BUILD_FUZZ=ON \
     -DNUMLET_BUILD_TESTS=OFF -DNUMLET_BUILD_BENCH=OFF
-cmake --build build-fuzz -j "$jobs" --target fuzz_evaluator
+cmake --build build-fuzz -j "$jobs" --target fuzz_evaluator fuzz_worksheet
 fuzz_work=$(mktemp -d)
 ./build-fuzz/fuzz/fuzz_evaluator -runs=0 fuzz/corpus
 ./build-fuzz/fuzz/fuzz_evaluator -max_total_time=60 -dict=fuzz/evaluator.dict \
     -artifact_prefix="$fuzz_work/" "$fuzz_work" fuzz/corpus 2>&1 | tail -n 3
+rm -rf "$fuzz_work"
+fuzz_work=$(mktemp -d)
+./build-fuzz/fuzz/fuzz_worksheet -runs=0 fuzz/worksheet-corpus
+./build-fuzz/fuzz/fuzz_worksheet -max_total_time=30 -dict=fuzz/worksheet.dict \
+    -artifact_prefix="$fuzz_work/" "$fuzz_work" fuzz/worksheet-corpus 2>&1 | tail -n 3
 rm -rf "$fuzz_work"
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMLET_SANITIZE=ON -DNUMLET_BUILD_TESTS=ON \
