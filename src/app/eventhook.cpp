@@ -2,20 +2,29 @@
 
 #include "app/errorreport.h"
 
-EventHook::EventHook(QObject *watched, QEvent::Type type, Handler handler)
-    : QObject(watched), type(type), handler(std::move(handler))
+EventHook::EventHook(QObject *watched, QEvent::Type type, Filter filter)
+    : QObject(watched), type(type), filter(std::move(filter))
 {}
 
 EventHook *EventHook::install(QObject *watched, QEvent::Type type, Handler handler)
 {
-    auto *hook = new EventHook(watched, type, std::move(handler));
+    return installFilter(watched, type, [handler = std::move(handler)](QEvent *event) {
+        handler(event);
+        return false;
+    });
+}
+
+EventHook *EventHook::installFilter(QObject *watched, QEvent::Type type, Filter filter)
+{
+    auto *hook = new EventHook(watched, type, std::move(filter));
     watched->installEventFilter(hook);
     return hook;
 }
 
 bool EventHook::eventFilter(QObject *watched, QEvent *event)
 {
+    bool swallow = false;
     if (event->type() == type && watched == parent())
-        ErrorReport::guarded([this, event] { handler(event); });
-    return false;
+        ErrorReport::guarded([&] { swallow = filter(event); });
+    return swallow;
 }

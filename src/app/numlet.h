@@ -135,12 +135,39 @@ private slots:
 private:
     void connectCalculatorHandlers();
 
-    // ---- Practice and examination (src/drill/numlet_practice.cpp) ----------------------------
+    // ---- Practice and examination (src/drill/numlet_practice.cpp, numlet_examination.cpp) ----
+public:
+    const DrillState &Drill() const { return drill; }
+
 private slots:
     void SpeedButton9Click();
+    void Edit2Change();
+    void SB14Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void SpeedButton6Click();
+    void SpeedButton5Click();
+    void SpeedButton1Click();
+    void SpeedButton12Click();
+    void ComboBox7Change();
 
 private:
     void connectDrillHandlers();
+    void connectExaminationHandlers();
+    bool Edit2KeyPress(QChar key); // false: the character is dropped
+    void Edit2KeyDown(int key);
+    Q_INVOKABLE void Vypocet();
+    void judge(); // Vypocet's steps that may fail
+    void RozhodAno();
+    void RozhodNe();
+    void CountUnanswered();
+    bool UpdatePoints();
+    bool ShowFigures();
+    void AddLogRow(bool right);
+    int ExampleCount() const;
+    int AnswerLimit() const;
+    void enableTimer(QTimer *timer);
 
     DrillState drill;
 

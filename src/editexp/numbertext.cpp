@@ -221,7 +221,8 @@ bool DecimalOverflows(std::string_view number)
     return lead + (negative ? -exp : exp) > 0;
 }
 
-std::optional<double> ParseLocaleNumber(std::string_view text, char sep)
+// One grammar for every precision, so a typed answer and the shown result read alike.
+template <typename Real> static std::optional<Real> parseLocale(std::string_view text, char sep)
 {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -264,7 +265,7 @@ std::optional<double> ParseLocaleNumber(std::string_view text, char sep)
     if (i != text.size())
         return std::nullopt;
 
-    double v = 0;
+    Real v = 0;
     const char *begin = number.data();
     const char *end = begin + number.size();
     const auto res = std::from_chars(begin, end, v);
@@ -276,4 +277,14 @@ std::optional<double> ParseLocaleNumber(std::string_view text, char sep)
         return std::nullopt;
     }
     return negative ? -v : v;
+}
+
+std::optional<double> ParseLocaleNumber(std::string_view text, char sep)
+{
+    return parseLocale<double>(text, sep);
+}
+
+std::optional<long double> ParseLocaleExtended(std::string_view text, char sep)
+{
+    return parseLocale<long double>(text, sep);
 }

@@ -25,6 +25,9 @@ std::string FormatMask(double v, const std::string &mask, char sep);
 // (at least one digit), an optional exponent ("E" or "e", optional sign, digits). Values too large
 // for a double are not numbers; values too small read as 0.
 std::optional<double> ParseLocaleNumber(std::string_view text, char sep);
+// The same reading into extended precision (long double; where that is double, the same value).
+// Values too large for a long double are not numbers.
+std::optional<long double> ParseLocaleExtended(std::string_view text, char sep);
 
 // For a decimal number text ("." as the point, optional exponent) that std::from_chars found out
 // of range: true when it is too large, false when it is too small (underflow).

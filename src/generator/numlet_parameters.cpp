@@ -149,6 +149,7 @@ void TNumlet::TrackBar1Change()
 {
     const int count = ui->TrackBar1->value();
     ui->Gauge2->setMaximum(count);
+    SpeedButton5Click(); // a new number of examples ends a running examination
     setHint(ui->TrackBar1, QStringLiteral("Vybráno : %1 příkladů").arg(count));
 }
 
