@@ -5,7 +5,7 @@
 //
 // The window runs on the platform that QT_QPA_PLATFORM names, offscreen when unset; for an X
 // server: xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb bench_nextexample
-// Optional argument: the number of rounds (default 5); the ratios printed are the medians.
+// Optional argument: the number of rounds (default 7); the ratios printed are the medians.
 
 #include "app/numlet.h"
 #include "editexp/evaluator.h"
@@ -57,16 +57,27 @@ public:
     EngineSide() { call(false, 1000); } // as the shown window's first activation does
     void reseed() { random.setSeed(Seed); }
 
+    // A round takes a few milliseconds here, where one preemption would flatter the window: it
+    // is run three times from the same state, and the fastest run counts.
     Round run(const Scenario &s)
     {
-        Round r;
-        QElapsedTimer clock;
-        clock.start();
-        for (int c = 0; c < s.calls; ++c)
-            r.candidates += call(s.filter, s.limit);
-        r.seconds = double(clock.nsecsElapsed()) / 1e9;
-        r.last = last;
-        return r;
+        const GenerationState startState = state;
+        const RandomGenerator startRandom = random;
+        Round best;
+        for (int replay = 0; replay < 3; ++replay) {
+            state = startState;
+            random = startRandom;
+            Round r;
+            QElapsedTimer clock;
+            clock.start();
+            for (int c = 0; c < s.calls; ++c)
+                r.candidates += call(s.filter, s.limit);
+            r.seconds = double(clock.nsecsElapsed()) / 1e9;
+            r.last = last;
+            if (replay == 0 || r.seconds < best.seconds)
+                best = r;
+        }
+        return best;
     }
 
 private:
@@ -172,7 +183,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
 
     EngineSide engine;
     WindowSide hidden(false);
@@ -183,8 +194,8 @@ int main(int argc, char **argv)
 
     std::printf("platform %s, %d rounds, medians\n", qPrintable(QGuiApplication::platformName()),
                 rounds);
-    const Scenario scenarios[] = {{"default parameters", 2000, false, 1000},
-                                  {"filter exhausting 5000", 1, true, 5000}};
+    const Scenario scenarios[] = {{"default parameters", 5000, false, 1000},
+                                  {"filter exhausting 5000", 2, true, 5000}};
     for (const Scenario &s : scenarios) {
         hidden.configure(s);
         shown.configure(s);
