@@ -4,6 +4,7 @@
 #include "app/decimalseparator.h"
 #include "app/errorreport.h"
 #include "app/numlet.h"
+#include "generator/framepacer.h"
 #include "generator/templates.h"
 #include "ui_numlet.h"
 
@@ -150,6 +151,7 @@ void TNumlet::Speed_Click(int number)
 
 void TNumlet::connectGenerationHandlers()
 {
+    framePacer = new FramePacer(this);
     QComboBox *slotBoxes[4] = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4};
     void (TNumlet::*handlers[4])() = {&TNumlet::ComboBox1Change, &TNumlet::ComboBox2Change,
                                       &TNumlet::ComboBox3Change, &TNumlet::ComboBox4Change};

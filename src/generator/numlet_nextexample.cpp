@@ -2,6 +2,7 @@
 // that is switched on, or the generation limit is reached.
 
 #include "app/numlet.h"
+#include "generator/framepacer.h"
 #include "ui_numlet.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,8 @@ void TNumlet::NextExample()
     // The pass flags live for the whole call (the engine carries them from candidate to
     // candidate); the options are read afresh before and after the message pump.
     CandidateAcceptance acceptance;
+    // The screen shows one frame per refresh: candidates between two frames are not painted.
+    const FramePacer::Busy busy(framePacer);
     const int limit = ui->TrackBar2->value();
     for (int i = 0; i <= limit; ++i) {
         GenerateExample();
