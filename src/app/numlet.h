@@ -15,6 +15,7 @@
 namespace Ui {
 class TNumlet;
 }
+class FramePacer;
 class TFileDialog;
 class QTimer;
 class QToolButton;
@@ -126,6 +127,7 @@ private:
     void pressTemplateButton(int number);
 
     GenerationState generation;
+    FramePacer *framePacer = nullptr; // paints the cycle's display once per frame
 
     // ---- Expression evaluation: the calculator field (src/editexp/numlet_calculator.cpp) -----
 private slots:

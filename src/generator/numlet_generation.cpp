@@ -4,6 +4,7 @@
 #include "app/decimalseparator.h"
 #include "app/errorreport.h"
 #include "app/numlet.h"
+#include "generator/framepacer.h"
 #include "generator/parameters.h"
 #include "generator/templates.h"
 #include "ui_numlet.h"
@@ -47,7 +48,14 @@ void TNumlet::ChooseOperators()
 
 QToolButton *TNumlet::templateButton(int number) const
 {
-    return findChild<QToolButton *>(QStringLiteral("Speed_%1").arg(number));
+    // Without "Blokovat zpomalující akce " every candidate presses a button: no search by name.
+    static QToolButton *Ui::TNumlet::*const buttons[TemplateCount] = {
+        &Ui::TNumlet::Speed_1,  &Ui::TNumlet::Speed_2,  &Ui::TNumlet::Speed_3,
+        &Ui::TNumlet::Speed_4,  &Ui::TNumlet::Speed_5,  &Ui::TNumlet::Speed_6,
+        &Ui::TNumlet::Speed_7,  &Ui::TNumlet::Speed_8,  &Ui::TNumlet::Speed_9,
+        &Ui::TNumlet::Speed_10, &Ui::TNumlet::Speed_11, &Ui::TNumlet::Speed_12,
+        &Ui::TNumlet::Speed_13, &Ui::TNumlet::Speed_14};
+    return (*ui).*buttons[number - 1];
 }
 
 // The template buttons form one group in which at most one is down and all may be up.
@@ -72,6 +80,23 @@ QColor TNumlet::templateColour(const FormulaTemplate &t, const QPalette &palette
     return QColor::fromRgb(t.rgb);
 }
 
+// Sets the text colour in every colour group. Resolving and spreading a palette costs more than
+// composing the candidate, and most candidates keep the colour, so an equal one is left alone.
+static void setExampleColour(QWidget *label, const QColor &colour)
+{
+    const QPalette &current = label->palette();
+    bool same = true;
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        same = same && current.isBrushSet(group, QPalette::WindowText) &&
+               current.color(group, QPalette::WindowText) == colour;
+    if (same)
+        return;
+    QPalette p = current;
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
 void TNumlet::GenerateExample()
 {
     const std::string text =
@@ -81,12 +106,8 @@ void TNumlet::GenerateExample()
     ui->LabelF1->setText(QString::fromStdString(text));
     if (ui->BBox17->isChecked())
         colour = templateColour(TemplateAt(generation.templateIndex), palette());
-    for (QWidget *label :
-         {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3)}) {
-        QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, colour);
-        label->setPalette(p);
-    }
+    setExampleColour(ui->LabelF1, colour);
+    setExampleColour(ui->Label3, colour);
     if (!ui->BBox7->isChecked())
         pressTemplateButton(generation.templateIndex == 0 ? 1 : generation.templateIndex);
 }
@@ -131,6 +152,10 @@ void TNumlet::Speed_Click(int number)
 
 void TNumlet::connectGenerationHandlers()
 {
+    framePacer = new FramePacer(this);
+    // The acceptance evaluator is never shown: it gets every candidate's text, but no layout of
+    // it, which would cost a third of a hidden cycle.
+    ui->EditExp2->setEchoMode(QLineEdit::NoEcho);
     QComboBox *slotBoxes[4] = {ui->ComboBox1, ui->ComboBox2, ui->ComboBox3, ui->ComboBox4};
     void (TNumlet::*handlers[4])() = {&TNumlet::ComboBox1Change, &TNumlet::ComboBox2Change,
                                       &TNumlet::ComboBox3Change, &TNumlet::ComboBox4Change};

@@ -2,10 +2,12 @@
 // that is switched on, or the generation limit is reached.
 
 #include "app/numlet.h"
+#include "generator/framepacer.h"
 #include "ui_numlet.h"
 
 #include <QCoreApplication>
 
+#include <charconv>
 #include <stdexcept>
 
 // The result constraints as the option boxes stand now.
@@ -40,22 +42,35 @@ void TNumlet::Pismo()
         for (const Fit &fit : fits) {
             if (n > fit.upTo)
                 continue;
+            // The form gives these controls their own point size, so an equal size or geometry
+            // is already in place; setting it again would re-resolve fonts for nothing.
             for (QWidget *w :
                  {static_cast<QWidget *>(ui->LabelF1), static_cast<QWidget *>(ui->Label3),
                   static_cast<QWidget *>(ui->Edit2)}) {
+                if (w->font().pointSize() == fit.points)
+                    continue;
                 QFont f = w->font();
                 f.setPointSize(fit.points);
                 w->setFont(f);
             }
-            ui->Edit2->setGeometry(ui->Edit2->x(), fit.top, ui->Edit2->width(), fit.height);
+            const QRect place(ui->Edit2->x(), fit.top, ui->Edit2->width(), fit.height);
+            if (ui->Edit2->geometry() != place)
+                ui->Edit2->setGeometry(place);
             break;
         }
     }
-    ui->Label11->setText(QStringLiteral("%1 - %2 / %3 / %4")
-                             .arg(n)
-                             .arg(ui->LabelF1->font().pointSize())
-                             .arg(ui->Edit2->font().pointSize())
-                             .arg(ui->Edit2->y()));
+    // Written for every candidate: one buffer, one string.
+    char line[96];
+    char *at = line;
+    const long long parts[] = {n, ui->LabelF1->font().pointSize(), ui->Edit2->font().pointSize(),
+                               ui->Edit2->y()};
+    const char *separators[] = {" - ", " / ", " / ", ""};
+    for (int k = 0; k < 4; ++k) {
+        at = std::to_chars(at, line + sizeof line, parts[k]).ptr;
+        for (const char *c = separators[k]; *c; ++c)
+            *at++ = *c;
+    }
+    ui->Label11->setText(QString::fromLatin1(line, at - line));
 }
 
 void TNumlet::NextExample()
@@ -63,6 +78,8 @@ void TNumlet::NextExample()
     // The pass flags live for the whole call (the engine carries them from candidate to
     // candidate); the options are read afresh before and after the message pump.
     CandidateAcceptance acceptance;
+    // The screen shows one frame per refresh: candidates between two frames are not painted.
+    const FramePacer::Busy busy(framePacer);
     const int limit = ui->TrackBar2->value();
     for (int i = 0; i <= limit; ++i) {
         GenerateExample();
