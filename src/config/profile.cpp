@@ -91,6 +91,17 @@ QString readableValue(const QString &v)
     return v.first(cut);
 }
 
+// A UTF-16 file may hold half a character; it could not be written in any other encoding.
+void replaceLoneSurrogates(QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
 const QByteArray Utf8Bom("\xEF\xBB\xBF", 3);
 const QByteArray Utf16LEBom("\xFF\xFE", 2);
 
@@ -177,6 +188,7 @@ ProfileFile ProfileFile::fromBytes(const QByteArray &bytes)
         file.readEncoding = Encoding::Utf16LE;
         QStringDecoder decoder(QStringDecoder::Utf16LE);
         text = decoder.decode(QByteArrayView(bytes).sliced(Utf16LEBom.size()));
+        replaceLoneSurrogates(text);
     } else {
         text = decode1250(bytes);
     }

@@ -17,6 +17,7 @@ struct ProfileSection
 {
     QString name;
     QList<std::pair<QString, QString>> keys;
+    friend bool operator==(const ProfileSection &, const ProfileSection &) = default;
 };
 
 class ProfileFile

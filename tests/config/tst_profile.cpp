@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <string>
 #include <string_view>
 
 namespace {
@@ -255,6 +256,19 @@ private slots:
         QCOMPARE(w.encoding(), ProfileFile::Encoding::Utf16LE);
         QCOMPARE(found(w.value(u"Form", u"Font")), QStringLiteral("š"));
         QCOMPARE(w.toBytes(), utf16);
+
+        // Half a character reads as the replacement character, so any encoding can write it.
+        std::u16string halves = u"[Form]\r\nFont=a";
+        halves += char16_t(0xD800);
+        halves += u"b";
+        halves += char16_t(0xDC00);
+        halves += u"\r\n";
+        ProfileFile h = ProfileFile::fromBytes(utf16le(halves));
+        QCOMPARE(found(h.value(u"Form", u"Font")), QStringLiteral("a\uFFFDb\uFFFD"));
+        ProfileFile copy;
+        copy.writeString(u"Form", u"Font", *h.value(u"Form", u"Font"));
+        QCOMPARE(copy.toBytes(), QByteArray("\xEF\xBB\xBF[Form]\r\nFont=a\xEF\xBF\xBD"
+                                            "b\xEF\xBF\xBD\r\n"));
     }
 
     void aCharacterBeyondWindows1250SwitchesToUtf8()
