@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
 
     QApplication::setApplicationDisplayName(QStringLiteral("Numlet 2.13"));
 
-    TNumlet window(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    TNumlet window(Platform::programFolder());
     window.show();
     splash->hide();
 

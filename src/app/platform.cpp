@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <QWidget>
 
@@ -88,6 +90,36 @@ std::optional<MemoryStatus> memoryStatus()
         return std::nullopt;
     return MemoryStatus{total * 1024, available * 1024};
 #endif
+}
+
+static QString withSlash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+// The real test: permission bits and attributes do not tell whether a file may be created there.
+static bool takesFiles(const QString &folder)
+{
+    QTemporaryFile probe(withSlash(folder) + QStringLiteral(".numlet-XXXXXX"));
+    return probe.open();
+}
+
+QString programFolder(const QString &executableFolder, const QString &userDataFolder)
+{
+    // Root may write into /usr/bin, and ~/.local/bin is the user's own; neither is a portable copy.
+    const bool installed = QFileInfo::exists(
+        QDir(executableFolder)
+            .filePath(QStringLiteral("../share/applications/" NUMLET_APP_ID ".desktop")));
+    if (userDataFolder.isEmpty() || (!installed && takesFiles(executableFolder)))
+        return withSlash(executableFolder);
+    QDir().mkpath(userDataFolder); // a failure shows when the first file is written
+    return withSlash(userDataFolder);
+}
+
+QString programFolder()
+{
+    return programFolder(QCoreApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 std::int64_t tickCount()

@@ -23,6 +23,14 @@ struct MemoryStatus
 // Physical memory of the machine; nullopt when it cannot be read.
 std::optional<MemoryStatus> memoryStatus();
 
+// The folder of the program's files (settings, names list, examination logs), ending in '/'. A
+// portable copy keeps them beside the executable; an installed program (its desktop entry under
+// ../share beside the executable) or one whose folder takes no files keeps them in the user's
+// data folder, which is created when missing.
+QString programFolder(const QString &executableFolder, const QString &userDataFolder);
+// The same for this process: its executable's folder and the application's data location.
+QString programFolder();
+
 // Milliseconds since an arbitrary fixed point, for measuring intervals.
 std::int64_t tickCount();
 
