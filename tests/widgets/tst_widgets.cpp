@@ -465,12 +465,16 @@ void TstWidgets::dirComboAcceptsExistingFoldersOnly()
     QCOMPARE(combo.selectedPath(), folder);
     QCOMPARE(combo.currentText(), QDir::toNativeSeparators(folder));
 
+    // The same folder again is a choice too (its pictures may have changed), under its clean name.
     QVERIFY(combo.setSelectedPath(folder + "/./"));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(1).at(0).toString(), folder);
     QVERIFY(!combo.setSelectedPath(folder + "/missing"));
     QVERIFY(!combo.setSelectedPath(folder + "/note.txt"));
     QVERIFY(!combo.setSelectedPath(QString()));
-    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.count(), 2);
     QCOMPARE(combo.selectedPath(), folder);
+    QCOMPARE(combo.count(), 1);
 
     // Nothing has looked at the disk yet.
     QVERIFY(!combo.findChild<QFileSystemModel *>());
@@ -510,6 +514,15 @@ void TstWidgets::dirComboPopupChoosesFolder()
     QVERIFY(!view->isVisible());
     QCOMPARE(combo.selectedPath(), folder + "/b");
     QCOMPARE(changed.count(), 1);
+
+    // Choosing the folder already selected reports it once more, and once only.
+    combo.showPopup();
+    QCOMPARE(model->filePath(view->currentIndex()), folder + "/b");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->currentIndex()).center());
+    QVERIFY(!view->isVisible());
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(1).at(0).toString(), folder + "/b");
 }
 
 void TstWidgets::coolFormRegion_data()
