@@ -141,6 +141,7 @@ private slots:
     void decoder_data();
     void decoder();
     void soundsNeverBlock();
+    void verdictSoundsAndPictures();
     void choosingTheSameFolderCountsAfresh();
     void panelPictures();
 };
@@ -424,6 +425,29 @@ void RewardsTest::soundsNeverBlock()
     QCoreApplication::processEvents();
     QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(t.image()->geometry(), QRect(90, 3, 170, 175));
+    QVERIFY(t.errors.isEmpty());
+}
+
+void RewardsTest::verdictSoundsAndPictures()
+{
+    Window t;
+    const auto builtIn = [](const char *name) {
+        return JpegImage::load(QStringLiteral(":/pictures/%1.jpg").arg(QLatin1String(name)));
+    };
+    // With the sound switch up nothing is played.
+    t.verdict(true);
+    QVERIFY(!t.w.findChild<SoundPlayer *>());
+    QCOMPARE(t.image()->picture(), builtIn("Dobra"));
+
+    t.button("SB8")->setChecked(true);
+    t.verdict(false);
+    auto *player = t.w.findChild<SoundPlayer *>();
+    QVERIFY(player);
+    QCOMPARE(player->lastPlayed(), QStringLiteral("Ne"));
+    QCOMPARE(t.image()->picture(), builtIn("Spatna"));
+    t.verdict(true);
+    QCOMPARE(player->lastPlayed(), QStringLiteral("Ano"));
+    QCOMPARE(t.image()->picture(), builtIn("Dobra"));
     QVERIFY(t.errors.isEmpty());
 }
 
