@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -377,6 +378,36 @@ private slots:
         QCOMPARE(list->item(18)->text(), QStringLiteral("-  Výrazová kalkulačka"));
         QCOMPARE(list->frameShape(), QFrame::NoFrame);
         QVERIFY(list->selectionMode() != QAbstractItemView::SingleSelection);
+    }
+
+    // Every run of the release hooks deselects the focused row; the spy selects it again at once,
+    // so each run of a hook counts.
+    void featureListHooksRunOncePerEvent()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *list = window->findChild<QListWidget *>("ListBox2");
+        int runs = 0;
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+                [&](const QItemSelection &, const QItemSelection &deselected) {
+                    if (!deselected.contains(list->currentIndex()))
+                        return;
+                    ++runs;
+                    list->currentItem()->setSelected(true);
+                });
+        const QPoint third = list->visualItemRect(list->item(2)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, third);
+        QVERIFY(list->item(2)->isSelected());
+        runs = 0;
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, third);
+        QCOMPARE(runs, 1);
+
+        list->setFocus();
+        QTest::keyPress(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 3);
+        runs = 0;
+        QTest::keyRelease(list, Qt::Key_Down);
+        QCOMPARE(runs, 1);
     }
 
     void onlyThreeControlsPopUpTooltips()
