@@ -10,6 +10,7 @@
 #include "widgets/tstatusbarpro.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -408,6 +409,111 @@ private slots:
         runs = 0;
         QTest::keyRelease(list, Qt::Key_Down);
         QCOMPARE(runs, 1);
+    }
+
+    // Each example the operator slot's handler asks for takes one candidate when no result
+    // constraint is on, so the candidates counted are the handler's runs.
+    void operatorSlotRunsOncePerUserChange()
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->findChild<QAbstractButton *>("BBox4")->setChecked(false);
+        QCoreApplication::processEvents(); // the first example
+        auto *slot = window->findChild<QComboBox *>("ComboBox1");
+        QLineEdit *edit = slot->lineEdit();
+        int counted = window->CandidateCounter();
+        const auto runs = [&] {
+            QCoreApplication::processEvents();
+            const int n = window->CandidateCounter() - counted;
+            counted = window->CandidateCounter();
+            return n;
+        };
+        const auto choose = [&](int index) {
+            slot->showPopup();
+            slot->view()->setCurrentIndex(slot->model()->index(index, 0));
+            QTest::keyClick(slot->view(), Qt::Key_Return);
+        };
+        QCOMPARE(runs(), 0);
+
+        slot->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "*");
+        QCOMPARE(runs(), 1);
+        QCOMPARE(slot->currentText(), QStringLiteral("*"));
+        slot->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return); // no change of text
+        QCOMPARE(runs(), 0);
+        window->findChild<QWidget *>("Edit2")->setFocus();
+        QCOMPARE(runs(), 0);
+
+        choose(3);
+        QCOMPARE(runs(), 1);
+        QCOMPARE(slot->currentText(), QStringLiteral("/"));
+        choose(3); // the entry already shown
+        QCOMPARE(runs(), 0);
+        slot->setFocus();
+        QTest::keyClick(edit, Qt::Key_Down);
+        QCOMPARE(runs(), 1);
+        QCOMPARE(slot->currentText(), QStringLiteral("~"));
+
+        // Any typed character is a change; Enter then adds nothing to the list.
+        edit->selectAll();
+        QTest::keyClicks(edit, "7");
+        QCOMPARE(runs(), 1);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(runs(), 0);
+        QCOMPARE(slot->count(), 5);
+
+        // Text the program sets is no change of the user's.
+        slot->setCurrentIndex(0);
+        QCOMPARE(runs(), 0);
+        slot->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(runs(), 0);
+        choose(0);
+        QCOMPARE(runs(), 0);
+        choose(1);
+        QCOMPARE(runs(), 1);
+        QCOMPARE(slot->currentText(), QStringLiteral("-"));
+    }
+
+    void typingAddsNoItems_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("operator slot") << "ComboBox1"
+                                       << "^";
+        QTest::newRow("filter action") << "ComboBox6"
+                                       << "<=";
+        QTest::newRow("examinee name") << "ComboBox7"
+                                       << "Anna";
+    }
+    void typingAddsNoItems()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *box = window->findChild<QComboBox *>(name);
+        QVERIFY(box->isEditable());
+        QStringList before;
+        for (int i = 0; i < box->count(); ++i)
+            before << box->itemText(i);
+        box->setEnabled(true);
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), typed);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        window->findChild<QWidget *>("Edit2")->setFocus();
+        QStringList after;
+        for (int i = 0; i < box->count(); ++i)
+            after << box->itemText(i);
+        QCOMPARE(after, before);
+        for (QComboBox *other : window->findChildren<QComboBox *>())
+            if (other->isEditable())
+                QCOMPARE(other->insertPolicy(), QComboBox::NoInsert);
     }
 
     void onlyThreeControlsPopUpTooltips()
