@@ -19,7 +19,9 @@ packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl
 if [ "$mode" = run ]; then
     packages+=(xvfb xauth) # for a start without a display
 else
-    packages+=(libmuparser-dev clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev)
+    # xvfb and x11-utils: one test reads the real window's caption from a virtual X server.
+    packages+=(libmuparser-dev clang libclang-rt-14-dev xvfb xauth x11-utils desktop-file-utils
+        appstream dpkg-dev)
 fi
 
 missing=()

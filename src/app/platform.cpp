@@ -18,6 +18,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -32,13 +33,24 @@ bool acquireSingleInstance(const QString &name)
     // An abandoned mutex (its owner died) or a failed wait lets this instance start.
     return WaitForSingleObject(mutex, 0) != WAIT_TIMEOUT;
 #else
-    // An advisory lock on a per-user file: the kernel releases it when the holder exits or is
-    // killed, so a crashed instance never blocks the next start.
-    const QString path = QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('-') +
-                         QString::number(getuid()) + QLatin1String(".lock");
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // An advisory lock on a file in the user's own runtime folder, which no other user can write
+    // to; the kernel releases the lock when the holder exits or is killed, so a crashed instance
+    // never blocks the next start. Only without a runtime folder does the shared temporary folder
+    // hold it, and there a file of another user is never taken for a lock.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString path = runtime.isEmpty()
+                             ? QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('-') +
+                                   QString::number(geteuid()) + QLatin1String(".lock")
+                             : runtime + QLatin1Char('/') + name + QLatin1String(".lock");
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return true;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || status.st_uid != geteuid()) {
+        ::close(fd);
+        return true;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
         return true; // fd stays open for the life of the process
     const bool heldByOther = errno == EWOULDBLOCK;
