@@ -158,6 +158,7 @@ void TNumlet::connectHandlers()
     connectGenerationHandlers();
     connectDrillHandlers();
     connectRewardHandlers();
+    connectWorksheetHandlers();
 }
 
 void TNumlet::connectWindowHandlers()
