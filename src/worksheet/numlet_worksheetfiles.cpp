@@ -82,8 +82,10 @@ void TNumlet::BBox20Click()
 
 void TNumlet::PListBox1Click()
 {
+    // While a worksheet operation runs the example display is its own: a click in a pause of
+    // the generation would otherwise turn the next generated line into the clicked one.
     const QListWidgetItem *line = ui->EBox1->currentItem();
-    if (!line)
+    if (!line || !ui->Panel3->isEnabled())
         return;
     ui->LabelF1->setText(ClickedLineExpression(line->text()));
     Pismo();

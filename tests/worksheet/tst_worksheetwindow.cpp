@@ -112,6 +112,25 @@ private slots:
         QCOMPARE(t.w.Drill().stopRequest, 0);
     }
 
+    void clickedLineDoesNotBecomeAGeneratedOne()
+    {
+        WorksheetWindow t;
+        t.check("BBox4", false);
+        t.check("BBox15", false);
+        t.setLines({"99*99="});
+        t.button("BBox20")->click();
+        t.setExampleCount(20);
+        t.during("SpeedButton3", [&] {
+            t.list()->setCurrentRow(0);
+            emit t.list()->itemClicked(t.list()->item(0));
+        });
+        QCOMPARE(t.lines().size(), 21);
+        QCOMPARE(t.lines().count("99*99="), 1);
+        // Idle again, the click shows the line.
+        emit t.list()->itemClicked(t.list()->item(0));
+        QCOMPARE(t.text("LabelF1"), QStringLiteral("99*99"));
+    }
+
     void failedNextExampleLeavesTheWindowWhole()
     {
         WorksheetWindow t;
