@@ -168,6 +168,7 @@ void TNumlet::connectHandlers()
     connectGenerationHandlers();
     connectDrillHandlers();
     connectRewardHandlers();
+    connectWorksheetHandlers();
 }
 
 void TNumlet::connectWindowHandlers()

@@ -24,6 +24,24 @@
 
 namespace Platform {
 
+namespace {
+std::function<std::int64_t()> &tickSource()
+{
+    static std::function<std::int64_t()> source;
+    return source;
+}
+std::function<QDateTime()> &dateTimeSource()
+{
+    static std::function<QDateTime()> source;
+    return source;
+}
+std::function<void(const QString &)> &textEditor()
+{
+    static std::function<void(const QString &)> editor;
+    return editor;
+}
+} // namespace
+
 bool acquireSingleInstance(const QString &name)
 {
 #ifdef Q_OS_WIN
@@ -136,12 +154,19 @@ QString programFolder()
 
 std::int64_t tickCount()
 {
+    if (tickSource())
+        return tickSource()();
     static QElapsedTimer clock = [] {
         QElapsedTimer t;
         t.start();
         return t;
     }();
     return clock.elapsed();
+}
+
+QDateTime currentDateTime()
+{
+    return dateTimeSource() ? dateTimeSource()() : QDateTime::currentDateTime();
 }
 
 void shellOpenUrl(const QString &url)
@@ -151,6 +176,11 @@ void shellOpenUrl(const QString &url)
 
 void openInTextEditor(const QString &path)
 {
+    if (textEditor()) {
+        textEditor()(path);
+        return;
+    }
+    // The program and its argument go to the system as they are: no shell parses the path.
 #ifdef Q_OS_WIN
     QProcess::startDetached(QStringLiteral("notepad"), {QDir::toNativeSeparators(path)});
 #else
@@ -161,6 +191,21 @@ void openInTextEditor(const QString &path)
 void flashTaskBar(QWidget *window)
 {
     QApplication::alert(window, 1000);
+}
+
+void setTickSource(std::function<std::int64_t()> source)
+{
+    tickSource() = std::move(source);
+}
+
+void setDateTimeSource(std::function<QDateTime()> source)
+{
+    dateTimeSource() = std::move(source);
+}
+
+void setTextEditor(std::function<void(const QString &path)> editor)
+{
+    textEditor() = std::move(editor);
 }
 
 } // namespace Platform

@@ -4,7 +4,9 @@
 // code stays portable.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <QDateTime>
 #include <QString>
 
 class QWidget;
@@ -33,6 +35,8 @@ QString programFolder();
 
 // Milliseconds since an arbitrary fixed point, for measuring intervals.
 std::int64_t tickCount();
+// The local date and time now.
+QDateTime currentDateTime();
 
 // Asks the desktop to open a link (mailto: or a web address). Failures have no visible effect.
 void shellOpenUrl(const QString &url);
@@ -40,5 +44,11 @@ void shellOpenUrl(const QString &url);
 void openInTextEditor(const QString &path);
 // Draws attention to the window's task-bar entry once.
 void flashTaskBar(QWidget *window);
+
+// Tests replace the clocks and the editor, so that they can make time pass, fix a date and see
+// which file would be opened without launching anything. An empty function restores the system's.
+void setTickSource(std::function<std::int64_t()> source);
+void setDateTimeSource(std::function<QDateTime()> source);
+void setTextEditor(std::function<void(const QString &path)> editor);
 
 } // namespace Platform
