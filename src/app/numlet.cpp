@@ -158,6 +158,7 @@ void TNumlet::connectHandlers()
     connectGenerationHandlers();
     connectDrillHandlers();
     connectRewardHandlers();
+    connectPrintingHandlers();
 }
 
 void TNumlet::connectWindowHandlers()

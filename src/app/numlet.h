@@ -193,6 +193,15 @@ private:
 
     RewardState rewards;
     SoundPlayer *soundPlayer = nullptr; // a child of the window, made on first use
+
+    // ---- Printed worksheets (src/worksheet/numlet_printing.cpp) ------------------------------
+private slots:
+    void SpeedButton14Click();
+
+private:
+    void connectPrintingHandlers();
+    QString worksheetFileForPrint() const; // the worksheet file in use; empty when none
+    QString printedSheetName() const;
 };
 
 // Every handler runs guarded: an error that escapes it goes to the default error box.
