@@ -19,7 +19,9 @@ packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl
 if [ "$mode" = run ]; then
     packages+=(xvfb xauth) # for a start without a display
 else
-    packages+=(libmuparser-dev clang libclang-rt-14-dev)
+    # xvfb and x11-utils: one test reads the real window's caption from a virtual X server.
+    packages+=(libmuparser-dev clang libclang-rt-14-dev xvfb xauth x11-utils desktop-file-utils
+        appstream dpkg-dev)
 fi
 
 missing=()
@@ -47,13 +49,25 @@ if [ "$mode" = run ]; then
     exec ./build/numlet
 fi
 
-# Tests: the full suite; the expression engine's tests with a 64-bit long double; short runs of
-# the expression and worksheet fuzzers; then the whole suite again under the address and
-# undefined-behaviour sanitizers.
+# Tests: the full suite, then the installation with its desktop files checked, and the Debian
+# package; the expression engine's tests with a 64-bit long double; short runs of the fuzzers;
+# then the whole suite again under the address and undefined-behaviour sanitizers.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMLET_BUILD_TESTS=ON \
     -DNUMLET_BUILD_BENCH=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --no-tests=error --output-on-failure -j "$jobs"
+
+prefix=$(mktemp -d)
+cmake --install build --prefix "$prefix" >/dev/null
+desktop-file-validate "$prefix/share/applications/cz.numlet.Numlet.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/cz.numlet.Numlet.metainfo.xml"
+for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256; do
+    test -s "$prefix/share/icons/hicolor/$size/apps/cz.numlet.Numlet.png"
+done
+test -s "$prefix/share/icons/hicolor/scalable/apps/cz.numlet.Numlet.svg"
+test -x "$prefix/bin/numlet"
+rm -rf "$prefix"
+(cd build && rm -f numlet_*.deb && cpack -G DEB >/dev/null && dpkg-deb --field numlet_*.deb Package Version Depends)
 
 # Where long double is double (MSVC) the engine must give the same exact results; g++ on x86
 # can build it so.
@@ -68,7 +82,7 @@ esac
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DNUMLET_BUILD_FUZZ=ON \
     -DNUMLET_BUILD_TESTS=OFF -DNUMLET_BUILD_BENCH=OFF
-cmake --build build-fuzz -j "$jobs" --target fuzz_evaluator fuzz_worksheet
+cmake --build build-fuzz -j "$jobs" --target fuzz_evaluator fuzz_worksheet fuzz_profile
 fuzz_work=$(mktemp -d)
 ./build-fuzz/fuzz/fuzz_evaluator -runs=0 fuzz/corpus
 ./build-fuzz/fuzz/fuzz_evaluator -max_total_time=60 -dict=fuzz/evaluator.dict \
@@ -78,6 +92,11 @@ fuzz_work=$(mktemp -d)
 ./build-fuzz/fuzz/fuzz_worksheet -runs=0 fuzz/worksheet-corpus
 ./build-fuzz/fuzz/fuzz_worksheet -max_total_time=30 -dict=fuzz/worksheet.dict \
     -artifact_prefix="$fuzz_work/" "$fuzz_work" fuzz/worksheet-corpus 2>&1 | tail -n 3
+rm -rf "$fuzz_work"
+fuzz_work=$(mktemp -d)
+./build-fuzz/fuzz/fuzz_profile -runs=0 fuzz/profile-corpus
+./build-fuzz/fuzz/fuzz_profile -max_total_time=30 -dict=fuzz/profile.dict \
+    -artifact_prefix="$fuzz_work/" "$fuzz_work" fuzz/profile-corpus 2>&1 | tail -n 3
 rm -rf "$fuzz_work"
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMLET_SANITIZE=ON -DNUMLET_BUILD_TESTS=ON \

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -607,17 +608,27 @@ void glyph(const QString &rel, int size, const std::function<void(QPainter &)> &
 
 // ---- the window icon ------------------------------------------------------------------------
 
-// Four operator tiles; the layout is in whole pixels per size so the small icons stay sharp.
-QImage icon(int size)
+// Four operator tiles; the layout is in whole pixels per size so the small icons stay sharp. The
+// raster sizes and the scalable drawing share this one layout.
+struct IconTile
 {
-    QImage img = newImage(size, size, Qt::transparent);
-    QPainter p(&img);
-    prepare(p);
+    QRectF body;
+    qreal radius;
+    QColor top, bottom, edge;
+    qreal line;            // width of the edge; 0 for none
+    QList<QLineF> strokes; // the operator sign, white
+    qreal strokeWidth;
+    bool roundCap;
+    QList<QPointF> dots; // the dots of the division sign
+    qreal dotRadius;
+};
+
+QList<IconTile> iconTiles(int size)
+{
     qreal margin, gap;
     switch (size) {
     case 16:
-        margin = 0, gap = 2;
-        break;
+    case 24:
     case 32:
         margin = 0, gap = 2;
         break;
@@ -632,53 +643,121 @@ QImage icon(int size)
     const QColor fills[] = {Green, Blue, Orange, Purple};
     const QColor edges[] = {GreenDark, BlueDark, OrangeDark, PurpleDark};
     const qreal line = size <= 16 ? 0 : size / 32.0;
+    QList<IconTile> tiles;
     for (int i = 0; i < 4; ++i) {
         const QRectF r(margin + (i % 2) * (tile + gap), margin + (i / 2) * (tile + gap), tile,
                        tile);
-        const QRectF body = r.adjusted(line / 2, line / 2, -line / 2, -line / 2);
-        QLinearGradient g(body.topLeft(), body.bottomLeft());
-        g.setColorAt(0, fills[i].lighter(112));
-        g.setColorAt(1, fills[i]);
-        if (line > 0)
-            shape(p, rounded(body, tile * 0.22), g, edges[i], line);
-        else
-            shape(p, rounded(body, tile * 0.22), fills[i], edges[i], 0);
+        IconTile t;
+        t.body = r.adjusted(line / 2, line / 2, -line / 2, -line / 2);
+        t.radius = tile * 0.22;
+        t.top = line > 0 ? fills[i].lighter(112) : fills[i];
+        t.bottom = fills[i];
+        t.edge = edges[i];
+        t.line = line;
 
         const QPointF c = r.center();
         const qreal arm = tile * (size <= 16 ? 0.36 : 0.3);
-        const qreal w = qMax(1.5, tile * 0.14);
-        QPainterPath sym;
+        t.strokeWidth = qMax(1.5, tile * 0.14);
+        t.roundCap = size > 16;
         switch (i) {
         case 0: // +
-            sym = segment(c - QPointF(arm, 0), c + QPointF(arm, 0));
-            sym.addPath(segment(c - QPointF(0, arm), c + QPointF(0, arm)));
+            t.strokes = {QLineF(c - QPointF(arm, 0), c + QPointF(arm, 0)),
+                         QLineF(c - QPointF(0, arm), c + QPointF(0, arm))};
             break;
         case 1: // −
-            sym = segment(c - QPointF(arm, 0), c + QPointF(arm, 0));
+            t.strokes = {QLineF(c - QPointF(arm, 0), c + QPointF(arm, 0))};
             break;
         case 2: { // ×
             const qreal d = arm * 0.8;
-            sym = segment(c - QPointF(d, d), c + QPointF(d, d));
-            sym.addPath(segment(c + QPointF(d, -d), c + QPointF(-d, d)));
+            t.strokes = {QLineF(c - QPointF(d, d), c + QPointF(d, d)),
+                         QLineF(c + QPointF(d, -d), c + QPointF(-d, d))};
             break;
         }
         default: // ÷
-            sym = segment(c - QPointF(arm, 0), c + QPointF(arm, 0));
+            t.strokes = {QLineF(c - QPointF(arm, 0), c + QPointF(arm, 0))};
+            t.dots = {c - QPointF(0, arm * 0.78), c + QPointF(0, arm * 0.78)};
             break;
         }
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::white, w, Qt::SolidLine, size <= 16 ? Qt::FlatCap : Qt::RoundCap));
-        p.drawPath(sym);
-        if (i == 3) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(Qt::white);
-            const qreal dot = qMax(0.9, w * 0.62);
-            p.drawEllipse(c - QPointF(0, arm * 0.78), dot, dot);
-            p.drawEllipse(c + QPointF(0, arm * 0.78), dot, dot);
+        t.dotRadius = qMax(0.9, t.strokeWidth * 0.62);
+        tiles << t;
+    }
+    return tiles;
+}
+
+QImage icon(int size)
+{
+    QImage img = newImage(size, size, Qt::transparent);
+    QPainter p(&img);
+    prepare(p);
+    for (const IconTile &t : iconTiles(size)) {
+        if (t.line > 0) {
+            QLinearGradient g(t.body.topLeft(), t.body.bottomLeft());
+            g.setColorAt(0, t.top);
+            g.setColorAt(1, t.bottom);
+            shape(p, rounded(t.body, t.radius), g, t.edge, t.line);
+        } else {
+            shape(p, rounded(t.body, t.radius), t.bottom, t.edge, 0);
         }
+        QPainterPath sym;
+        for (const QLineF &l : t.strokes)
+            sym.addPath(segment(l.p1(), l.p2()));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(
+            QPen(Qt::white, t.strokeWidth, Qt::SolidLine, t.roundCap ? Qt::RoundCap : Qt::FlatCap));
+        p.drawPath(sym);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        for (const QPointF &d : t.dots)
+            p.drawEllipse(d, t.dotRadius, t.dotRadius);
     }
     p.end();
     return img;
+}
+
+// The scalable icon for the desktop's icon theme: the 256-pixel layout written as SVG.
+void writeIconSvg(const QString &rel)
+{
+    const auto n = [](qreal v) { return QString::number(v, 'g', 6); };
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" "
+                                 "height=\"256\" viewBox=\"0 0 256 256\">\n");
+    const QList<IconTile> tiles = iconTiles(256);
+    svg += QStringLiteral("  <defs>\n");
+    for (int i = 0; i < tiles.size(); ++i) {
+        const IconTile &t = tiles[i];
+        // Top to bottom of the tile's own box, as in the raster drawing.
+        svg += QStringLiteral("    <linearGradient id=\"tile%1\" x1=\"0\" y1=\"0\" x2=\"0\" "
+                              "y2=\"1\"><stop offset=\"0\" stop-color=\"%2\"/>"
+                              "<stop offset=\"1\" stop-color=\"%3\"/></linearGradient>\n")
+                   .arg(i)
+                   .arg(t.top.name(), t.bottom.name());
+    }
+    svg += QStringLiteral("  </defs>\n");
+    for (int i = 0; i < tiles.size(); ++i) {
+        const IconTile &t = tiles[i];
+        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" "
+                              "fill=\"url(#tile%6)\" stroke=\"%7\" stroke-width=\"%8\" "
+                              "stroke-linejoin=\"round\"/>\n")
+                   .arg(n(t.body.x()), n(t.body.y()), n(t.body.width()), n(t.body.height()),
+                        n(t.radius))
+                   .arg(i)
+                   .arg(t.edge.name(), n(t.line));
+        for (const QLineF &l : t.strokes)
+            svg += QStringLiteral("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" "
+                                  "stroke=\"#ffffff\" stroke-width=\"%5\" "
+                                  "stroke-linecap=\"%6\"/>\n")
+                       .arg(n(l.x1()), n(l.y1()), n(l.x2()), n(l.y2()), n(t.strokeWidth),
+                            t.roundCap ? QStringLiteral("round") : QStringLiteral("butt"));
+        for (const QPointF &d : t.dots)
+            svg += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#ffffff\"/>\n")
+                       .arg(n(d.x()), n(d.y()), n(t.dotRadius));
+    }
+    svg += QStringLiteral("</svg>\n");
+    QFile f(outDir + QLatin1Char('/') + rel);
+    if (!f.open(QIODevice::WriteOnly) || f.write(svg.toUtf8()) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(f.fileName()));
+        ++failures;
+    }
 }
 
 // The .ico: small sizes as 32-bit DIBs, 256 as PNG, the way Windows itself stores icons.
@@ -1198,6 +1277,11 @@ int main(int argc, char **argv)
     save(icons[1], QStringLiteral("icons/numlet-32.png"));
     save(icons[0], QStringLiteral("icons/numlet-16.png"));
     writeIco(QStringLiteral("icons/numlet.ico"), icons);
+    // The other sizes of the desktop's icon theme, installed but not built in.
+    save(icons[2], QStringLiteral("icons/numlet-48.png"));
+    for (int s : {24, 64, 128})
+        save(icon(s), QStringLiteral("icons/numlet-%1.png").arg(s));
+    writeIconSvg(QStringLiteral("icons/numlet.svg"));
 
     glyph(QStringLiteral("images/imagelist_0.png"), 16, imageTick);
     glyph(QStringLiteral("images/imagelist_1.png"), 16, imageCross);

@@ -1,5 +1,7 @@
 #include "app/errorreport.h"
 
+#include "app/startup.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -22,8 +24,8 @@ void report(const QString &text)
         currentReporter()(text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, Startup::applicationTitle(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

@@ -96,6 +96,9 @@ void TNumlet::setupDesign()
     centreOver(ui->SpeedButton12, 2);
     centreOver(ui->SpeedButton7, 4);
     ui->EditExp1->setMask(QStringLiteral("0.00"));
+    QFont calculatorFont = ui->EditExp1->font();
+    calculatorFont.setPixelSize(13);
+    ui->EditExp1->setFont(calculatorFont);
     QPalette face = ui->EditExp1->palette();
     face.setColor(QPalette::Base, palette().color(QPalette::Button));
     ui->EditExp1->setPalette(face);
@@ -108,6 +111,13 @@ void TNumlet::setupDesign()
         {TColumnListBox::Column::Kind::Text, 200, Qt::AlignLeft | Qt::AlignVCenter, QColor()},
     });
     ui->ListBox1->setImageList(imageList1.get());
+
+    // The feature list shows whole rows only, from the same top.
+    QListWidget *features = ui->ListBox2;
+    if (const int row = features->sizeHintForRow(0); row > 0) {
+        const int frame = 2 * features->frameWidth();
+        features->resize(features->width(), (features->height() - frame) / row * row + frame);
+    }
 
     // Only these three controls pop up their hint as a tooltip.
     // (Label3D20 takes its tooltip with the worksheet file's name.)
@@ -158,6 +168,7 @@ void TNumlet::connectHandlers()
     connectGenerationHandlers();
     connectDrillHandlers();
     connectRewardHandlers();
+    connectWorksheetHandlers();
     connectPrintingHandlers();
 }
 

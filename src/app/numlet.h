@@ -6,6 +6,7 @@
 #include "generator/candidate.h"
 #include "generator/random.h"
 #include "rewards/pictures.h"
+#include "worksheet/worksheet.h"
 
 #include <QWidget>
 
@@ -194,13 +195,40 @@ private:
     RewardState rewards;
     SoundPlayer *soundPlayer = nullptr; // a child of the window, made on first use
 
+    // ---- Worksheets (src/worksheet/numlet_worksheet.cpp, numlet_worksheetfiles.cpp) ----------
+private slots:
+    void SpeedButton2Click();  // clear
+    void SpeedButton3Click();  // generate
+    void SpeedButton10Click(); // compute
+    void SpeedButton4Click();  // export
+    void SpeedButton11Click(); // save
+    void SpeedButton13Click(); // open
+    void BBox20Click();        // binds the line check to clicks on the list
+    void PListBox1Click();     // the clicked line becomes the current example
+
+private:
+    void connectWorksheetHandlers();
+    Q_INVOKABLE void ClearWorksheet();
+    void ShowElapsed();
+    void showBusy(const QString &caption);
+    void endBusy();
+    QStringList worksheetItems() const;
+    void showWorksheetFile(const QString &path);
+    QString proposedWorksheetName() const;
+    // The names list "Jmena.txt" of the name box, read at the first activation and written at
+    // the close. Neither throws: a failure is reported and the sequence around them goes on.
+    Q_INVOKABLE void LoadNames();
+    Q_INVOKABLE void SaveNames();
+
+    WorksheetState worksheet;
+    QMetaObject::Connection lineCheck; // EBox1's clicks while BBox20 is checked
+
     // ---- Printed worksheets (src/worksheet/numlet_printing.cpp) ------------------------------
 private slots:
     void SpeedButton14Click();
 
 private:
     void connectPrintingHandlers();
-    QString worksheetFileForPrint() const; // the worksheet file in use; empty when none
     QString printedSheetName() const;
 };
 

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <QWidget>
 
@@ -16,10 +18,29 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace Platform {
+
+namespace {
+std::function<std::int64_t()> &tickSource()
+{
+    static std::function<std::int64_t()> source;
+    return source;
+}
+std::function<QDateTime()> &dateTimeSource()
+{
+    static std::function<QDateTime()> source;
+    return source;
+}
+std::function<void(const QString &)> &textEditor()
+{
+    static std::function<void(const QString &)> editor;
+    return editor;
+}
+} // namespace
 
 bool acquireSingleInstance(const QString &name)
 {
@@ -30,13 +51,24 @@ bool acquireSingleInstance(const QString &name)
     // An abandoned mutex (its owner died) or a failed wait lets this instance start.
     return WaitForSingleObject(mutex, 0) != WAIT_TIMEOUT;
 #else
-    // An advisory lock on a per-user file: the kernel releases it when the holder exits or is
-    // killed, so a crashed instance never blocks the next start.
-    const QString path = QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('-') +
-                         QString::number(getuid()) + QLatin1String(".lock");
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // An advisory lock on a file in the user's own runtime folder, which no other user can write
+    // to; the kernel releases the lock when the holder exits or is killed, so a crashed instance
+    // never blocks the next start. Only without a runtime folder does the shared temporary folder
+    // hold it, and there a file of another user is never taken for a lock.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString path = runtime.isEmpty()
+                             ? QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('-') +
+                                   QString::number(geteuid()) + QLatin1String(".lock")
+                             : runtime + QLatin1Char('/') + name + QLatin1String(".lock");
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return true;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || status.st_uid != geteuid()) {
+        ::close(fd);
+        return true;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
         return true; // fd stays open for the life of the process
     const bool heldByOther = errno == EWOULDBLOCK;
@@ -90,14 +122,51 @@ std::optional<MemoryStatus> memoryStatus()
 #endif
 }
 
+static QString withSlash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+// The real test: permission bits and attributes do not tell whether a file may be created there.
+static bool takesFiles(const QString &folder)
+{
+    QTemporaryFile probe(withSlash(folder) + QStringLiteral(".numlet-XXXXXX"));
+    return probe.open();
+}
+
+QString programFolder(const QString &executableFolder, const QString &userDataFolder)
+{
+    // Root may write into /usr/bin, and ~/.local/bin is the user's own; neither is a portable copy.
+    const bool installed = QFileInfo::exists(
+        QDir(executableFolder)
+            .filePath(QStringLiteral("../share/applications/" NUMLET_APP_ID ".desktop")));
+    if (userDataFolder.isEmpty() || (!installed && takesFiles(executableFolder)))
+        return withSlash(executableFolder);
+    QDir().mkpath(userDataFolder); // a failure shows when the first file is written
+    return withSlash(userDataFolder);
+}
+
+QString programFolder()
+{
+    return programFolder(QCoreApplication::applicationDirPath(),
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
 std::int64_t tickCount()
 {
+    if (tickSource())
+        return tickSource()();
     static QElapsedTimer clock = [] {
         QElapsedTimer t;
         t.start();
         return t;
     }();
     return clock.elapsed();
+}
+
+QDateTime currentDateTime()
+{
+    return dateTimeSource() ? dateTimeSource()() : QDateTime::currentDateTime();
 }
 
 void shellOpenUrl(const QString &url)
@@ -107,6 +176,11 @@ void shellOpenUrl(const QString &url)
 
 void openInTextEditor(const QString &path)
 {
+    if (textEditor()) {
+        textEditor()(path);
+        return;
+    }
+    // The program and its argument go to the system as they are: no shell parses the path.
 #ifdef Q_OS_WIN
     QProcess::startDetached(QStringLiteral("notepad"), {QDir::toNativeSeparators(path)});
 #else
@@ -117,6 +191,21 @@ void openInTextEditor(const QString &path)
 void flashTaskBar(QWidget *window)
 {
     QApplication::alert(window, 1000);
+}
+
+void setTickSource(std::function<std::int64_t()> source)
+{
+    tickSource() = std::move(source);
+}
+
+void setDateTimeSource(std::function<QDateTime()> source)
+{
+    dateTimeSource() = std::move(source);
+}
+
+void setTextEditor(std::function<void(const QString &path)> editor)
+{
+    textEditor() = std::move(editor);
 }
 
 } // namespace Platform

@@ -4,7 +4,9 @@
 // code stays portable.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <QDateTime>
 #include <QString>
 
 class QWidget;
@@ -23,8 +25,18 @@ struct MemoryStatus
 // Physical memory of the machine; nullopt when it cannot be read.
 std::optional<MemoryStatus> memoryStatus();
 
+// The folder of the program's files (settings, names list, examination logs), ending in '/'. A
+// portable copy keeps them beside the executable; an installed program (its desktop entry under
+// ../share beside the executable) or one whose folder takes no files keeps them in the user's
+// data folder, which is created when missing.
+QString programFolder(const QString &executableFolder, const QString &userDataFolder);
+// The same for this process: its executable's folder and the application's data location.
+QString programFolder();
+
 // Milliseconds since an arbitrary fixed point, for measuring intervals.
 std::int64_t tickCount();
+// The local date and time now.
+QDateTime currentDateTime();
 
 // Asks the desktop to open a link (mailto: or a web address). Failures have no visible effect.
 void shellOpenUrl(const QString &url);
@@ -32,5 +44,11 @@ void shellOpenUrl(const QString &url);
 void openInTextEditor(const QString &path);
 // Draws attention to the window's task-bar entry once.
 void flashTaskBar(QWidget *window);
+
+// Tests replace the clocks and the editor, so that they can make time pass, fix a date and see
+// which file would be opened without launching anything. An empty function restores the system's.
+void setTickSource(std::function<std::int64_t()> source);
+void setDateTimeSource(std::function<QDateTime()> source);
+void setTextEditor(std::function<void(const QString &path)> editor);
 
 } // namespace Platform

@@ -2,6 +2,7 @@
 // that ends long worksheet operations.
 
 #include "app/asker.h"
+#include "app/comboboxchange.h"
 #include "app/eventhook.h"
 #include "app/numlet.h"
 #include "drill/examineefile.h"
@@ -20,8 +21,7 @@ void TNumlet::connectExaminationHandlers()
     bindHandler(ui->SpeedButton1, &QToolButton::clicked, &TNumlet::SpeedButton1Click);
     bindHandler(ui->SpeedButton12, &QToolButton::clicked, &TNumlet::SpeedButton12Click);
     // The name changes by typing or by choosing from the list.
-    bindHandler(ui->ComboBox7->lineEdit(), &QLineEdit::textEdited, &TNumlet::ComboBox7Change);
-    bindHandler(ui->ComboBox7, &QComboBox::activated, &TNumlet::ComboBox7Change);
+    ComboBoxChange::install(ui->ComboBox7, [this] { ComboBox7Change(); });
 
     // From the answer field the Tab key reaches Start, Stop and the log button on the results
     // page, the name box on the worksheet page; Enter presses a focused button as Space does.

@@ -1,6 +1,7 @@
 // The example generator in the window: gathers the parameters from the controls, lets the engine
 // compose a candidate and shows it.
 
+#include "app/comboboxchange.h"
 #include "app/decimalseparator.h"
 #include "app/errorreport.h"
 #include "app/numlet.h"
@@ -160,9 +161,9 @@ void TNumlet::connectGenerationHandlers()
     void (TNumlet::*handlers[4])() = {&TNumlet::ComboBox1Change, &TNumlet::ComboBox2Change,
                                       &TNumlet::ComboBox3Change, &TNumlet::ComboBox4Change};
     for (int k = 0; k < 4; ++k) {
-        // The user's changes only: a choice from the list or typing into the slot.
-        bindHandler(slotBoxes[k], &QComboBox::activated, handlers[k]);
-        bindHandler(slotBoxes[k]->lineEdit(), &QLineEdit::textEdited, handlers[k]);
+        // The user's changes only: typing into the slot, or another entry from its list.
+        ComboBoxChange::install(slotBoxes[k],
+                                [this, handler = handlers[k]] { (this->*handler)(); });
     }
     for (int i = 1; i <= TemplateCount; ++i)
         connect(templateButton(i), &QToolButton::clicked, this,

@@ -1,6 +1,7 @@
 // The generation parameters in the window: the handlers that keep the controls consistent with
 // each other and regenerate the example where a change shapes its text.
 
+#include "app/comboboxchange.h"
 #include "app/numlet.h"
 #include "generator/itemlists.h"
 #include "generator/parameters.h"
@@ -187,8 +188,7 @@ void TNumlet::connectParameterHandlers()
     bindHandler(ui->BBox1, &QCheckBox::clicked, &TNumlet::BBox2Click);
     bindHandler(ui->BBox2, &QCheckBox::clicked, &TNumlet::BBox2Click);
     // The user's changes of the relation, and the two options that bring the filter into play.
-    bindHandler(ui->ComboBox6, &QComboBox::activated, &TNumlet::ComboBox6Change);
-    bindHandler(ui->ComboBox6->lineEdit(), &QLineEdit::textEdited, &TNumlet::ComboBox6Change);
+    ComboBoxChange::install(ui->ComboBox6, [this] { ComboBox6Change(); });
     bindHandler(ui->BBox4, &QCheckBox::clicked, &TNumlet::ComboBox6Change);
     bindHandler(ui->BBox19, &QCheckBox::clicked, &TNumlet::ComboBox6Change);
     bindHandler(ui->Edit1, &QLineEdit::textChanged, &TNumlet::Edit1Change);

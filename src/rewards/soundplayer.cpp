@@ -18,6 +18,7 @@ bool SoundPlayer::play(const QString &name)
     for (Sound &sound : sounds) {
         if (QFileInfo(sound.file).completeBaseName().compare(name, Qt::CaseInsensitive) != 0)
             continue;
+        last = QFileInfo(sound.file).completeBaseName();
         // Without an audio device a sound effect only complains on every play.
         if (QMediaDevices::defaultAudioOutput().isNull())
             return true;

@@ -19,6 +19,8 @@ public:
     // The name without regard to case ("ano" plays Ano.wav); false when there is no such sound.
     bool play(const QString &name);
     void stop();
+    // The built-in sound last played, by its own name ("Ano"), also where nothing is heard.
+    QString lastPlayed() const { return last; }
 
 private:
     struct Sound
@@ -28,4 +30,5 @@ private:
     };
     std::vector<Sound> sounds;
     QSoundEffect *current = nullptr;
+    QString last;
 };

@@ -50,11 +50,14 @@ void TLabel3D::paintEvent(QPaintEvent *event)
         int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextSingleLine;
     const QString caption = text();
 
+    // The edges take their shades from the face the caption stands on, so it reads as raised on
+    // any face: lighter than it above-left, darker below-right.
+    const QColor face = palette().color(backgroundRole());
     painter.setFont(font());
-    painter.setPen(Qt::white);
-    painter.drawText(area.translated(-Relief, -Relief), flags, caption);
-    painter.setPen(Qt::darkGray);
+    painter.setPen(face.darker(150));
     painter.drawText(area.translated(Relief, Relief), flags, caption);
+    painter.setPen(face.lighter(150));
+    painter.drawText(area.translated(-Relief, -Relief), flags, caption);
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(area, flags, caption);
 }

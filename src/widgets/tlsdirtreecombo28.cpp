@@ -30,11 +30,8 @@ bool TLsDirTreeCombo28::setSelectedPath(const QString &path)
     const QFileInfo info(path);
     if (!info.isDir())
         return false;
-    const QString clean = QDir::cleanPath(info.absoluteFilePath());
-    if (clean == m_path)
-        return true;
-    m_path = clean;
-    const QString shown = QDir::toNativeSeparators(clean);
+    m_path = QDir::cleanPath(info.absoluteFilePath());
+    const QString shown = QDir::toNativeSeparators(m_path);
     if (count() == 0)
         addItem(shown);
     else
@@ -136,7 +133,8 @@ void TLsDirTreeCombo28::hidePopup()
 
 void TLsDirTreeCombo28::choose(const QModelIndex &index)
 {
-    if (!index.isValid())
+    // Where a single click also activates, the click's second signal finds the popup closed.
+    if (!index.isValid() || !m_popup->isVisible())
         return;
     const QString path = m_model->filePath(index);
     hidePopup();

@@ -20,7 +20,8 @@ public:
 
     // Absolute, cleaned, with '/' separators (the combo shows native separators).
     QString selectedPath() const { return m_path; }
-    // Accepts an existing folder only. Emits pathChanged() when the path changes.
+    // Accepts an existing folder only. Emits pathChanged() for every folder accepted, the one
+    // already selected too: choosing it again reads its contents afresh.
     bool setSelectedPath(const QString &path);
 
     void showPopup() override;

@@ -61,21 +61,14 @@ void TNumlet::connectPrintingHandlers()
     });
 }
 
-QString TNumlet::worksheetFileForPrint() const
-{
-    return QString();
-}
-
 QString TNumlet::printedSheetName() const
 {
-    return PrintedSheetName(worksheetFileForPrint(), ui->ComboBox7->currentText());
+    return PrintedSheetName(worksheet.fileName, ui->ComboBox7->currentText());
 }
 
 void TNumlet::SpeedButton14Click()
 {
-    QStringList lines;
-    for (int i = 0; i < ui->EBox1->count(); ++i)
-        lines << ui->EBox1->item(i)->text();
+    const QStringList lines = worksheetItems();
     if (lines.isEmpty())
         return;
     PrintOptions sheet;

@@ -22,6 +22,8 @@ struct WorksheetState
     int widestExpression = 0;   // alignment width of the formatted export
     std::int64_t startTick = 0; // tick count (ms) at the start of a worksheet operation
     std::int64_t endTick = 0;   // tick count at the latest progress point
+    // The names list was read (or there was none to read), so writing it back loses no name.
+    bool namesLoaded = false;
 };
 
 // An answer that is not a number in the system's format: "'<answer>' is not a valid floating

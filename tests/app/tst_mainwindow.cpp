@@ -5,12 +5,15 @@
 #include "app/filedialog.h"
 #include "app/memorytext.h"
 #include "app/numlet.h"
+#include "app/startup.h"
 #include "widgets/tgauge.h"
 #include "widgets/tspinedit.h"
 #include "widgets/tstatusbarpro.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -241,6 +244,8 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window as the program shows it: its style and font faces.
+    void initTestCase() { Startup::setUpApplication(); }
     void init()
     {
         folder = std::make_unique<QTemporaryDir>();
@@ -318,6 +323,9 @@ private slots:
         QCOMPARE(window->findChild<QWidget *>("Panel9")->size(), QSize(351, 180));
         QCOMPARE(window->findChild<QWidget *>("EditExp1")->width(), 0);
         QCOMPARE(window->findChild<QWidget *>("EditExp2")->width(), 0);
+        const QFont calculator = window->findChild<QWidget *>("EditExp1")->font();
+        QCOMPARE(calculator.family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(calculator.pixelSize(), 13);
 
         QCOMPARE(window->findChild<QComboBox *>("ComboBox1")->lineEdit()->maxLength(), 1);
 
@@ -377,6 +385,227 @@ private slots:
         QCOMPARE(list->item(18)->text(), QStringLiteral("-  Výrazová kalkulačka"));
         QCOMPARE(list->frameShape(), QFrame::NoFrame);
         QVERIFY(list->selectionMode() != QAbstractItemView::SingleSelection);
+    }
+
+    void featureListShowsWholeRows()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *list = window->findChild<QListWidget *>("ListBox2");
+        const int row = list->sizeHintForRow(0);
+        QVERIFY(row > 0);
+        // In its place, as high as the design's room allows in whole rows.
+        QCOMPARE(list->pos(), QPoint(6, 28));
+        QVERIFY(list->height() <= 121 && list->height() > 121 - row);
+        const int shown = list->viewport()->height();
+        QCOMPARE(shown % row, 0);
+        int whole = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect r = list->visualItemRect(list->item(i));
+            if (r.top() < shown) {
+                QVERIFY2(r.bottom() < shown, qPrintable(list->item(i)->text()));
+                ++whole;
+            }
+        }
+        QCOMPARE(whole, shown / row);
+    }
+
+    void equalsSignHasRoomAtEveryFontSize()
+    {
+        auto *example = window->findChild<QLabel *>("LabelF1");
+        auto *sign = window->findChild<QLabel *>("Label3");
+        QList<int> sizes;
+        // An example of each length band the display fits to.
+        for (int length : {3, 20, 28, 35, 45, 55}) {
+            example->setText(QString(length, QLatin1Char('1')));
+            QVERIFY(QMetaObject::invokeMethod(window.get(), "Pismo"));
+            sizes << sign->font().pointSize();
+            const QFontMetrics metrics(sign->font());
+            const QRect room = sign->contentsRect();
+            QVERIFY2(metrics.horizontalAdvance(QLatin1Char('=')) <= room.width(),
+                     qPrintable(QString::number(sizes.last())));
+            QVERIFY(metrics.height() <= room.height());
+        }
+        QCOMPARE(sizes, QList<int>({50, 30, 25, 25, 15, 11}));
+        // The room is not taken from its neighbours.
+        QVERIFY(sign->geometry().left() > example->geometry().right());
+        QVERIFY(sign->geometry().right() <
+                window->findChild<QWidget *>("Edit2")->geometry().left());
+    }
+
+    // The captions stand on the window's face, where their light edge shows: lighter pixels lie
+    // up-left of the text, darker ones down-right.
+    void captionsStandRaisedOnTheWindowFace()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QImage shot = window->grab().toImage();
+        const int face = qGray(window->palette().color(QPalette::Window).rgb());
+        for (const char *name : {"Label3D3", "Label3D17"}) {
+            auto *label = window->findChild<QWidget *>(name);
+            const QRect area(label->mapTo(window.get(), QPoint(0, 0)), label->size());
+            int onFace = 0;
+            QPointF light, edge, ink; // sums of positions
+            int lights = 0, edges = 0, inks = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const int level = qGray(shot.pixel(x, y));
+                    onFace += level == face;
+                    if (level >= face + 10) {
+                        light += QPointF(x, y);
+                        ++lights;
+                    } else if (level <= face - 10) {
+                        ink += QPointF(x, y);
+                        ++inks;
+                        if (level >= face - 100) {
+                            edge += QPointF(x, y);
+                            ++edges;
+                        }
+                    }
+                }
+            QVERIFY2(onFace > area.width() * area.height() / 2, name);
+            QVERIFY2(lights > 0 && inks > 0 && edges > 0, name);
+            light /= lights;
+            ink /= inks;
+            edge /= edges;
+            QVERIFY2(light.x() < ink.x() && light.y() < ink.y(), name);
+            QVERIFY2(edge.x() > ink.x() && edge.y() > ink.y(), name);
+        }
+    }
+
+    // Every run of the release hooks deselects the focused row; the spy selects it again at once,
+    // so each run of a hook counts.
+    void featureListHooksRunOncePerEvent()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *list = window->findChild<QListWidget *>("ListBox2");
+        int runs = 0;
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+                [&](const QItemSelection &, const QItemSelection &deselected) {
+                    if (!deselected.contains(list->currentIndex()))
+                        return;
+                    ++runs;
+                    list->currentItem()->setSelected(true);
+                });
+        const QPoint third = list->visualItemRect(list->item(2)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, third);
+        QVERIFY(list->item(2)->isSelected());
+        runs = 0;
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, third);
+        QCOMPARE(runs, 1);
+
+        list->setFocus();
+        QTest::keyPress(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 3);
+        runs = 0;
+        QTest::keyRelease(list, Qt::Key_Down);
+        QCOMPARE(runs, 1);
+    }
+
+    // Each example the operator slot's handler asks for takes one candidate when no result
+    // constraint is on, so the candidates counted are the handler's runs.
+    void operatorSlotRunsOncePerUserChange()
+    {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->findChild<QAbstractButton *>("BBox4")->setChecked(false);
+        QCoreApplication::processEvents(); // the first example
+        auto *slot = window->findChild<QComboBox *>("ComboBox1");
+        QLineEdit *edit = slot->lineEdit();
+        int counted = window->CandidateCounter();
+        const auto runs = [&] {
+            QCoreApplication::processEvents();
+            const int n = window->CandidateCounter() - counted;
+            counted = window->CandidateCounter();
+            return n;
+        };
+        const auto choose = [&](int index) {
+            slot->showPopup();
+            slot->view()->setCurrentIndex(slot->model()->index(index, 0));
+            QTest::keyClick(slot->view(), Qt::Key_Return);
+        };
+        QCOMPARE(runs(), 0);
+
+        slot->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "*");
+        QCOMPARE(runs(), 1);
+        QCOMPARE(slot->currentText(), QStringLiteral("*"));
+        slot->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return); // no change of text
+        QCOMPARE(runs(), 0);
+        window->findChild<QWidget *>("Edit2")->setFocus();
+        QCOMPARE(runs(), 0);
+
+        choose(3);
+        QCOMPARE(runs(), 1);
+        QCOMPARE(slot->currentText(), QStringLiteral("/"));
+        choose(3); // the entry already shown
+        QCOMPARE(runs(), 0);
+        slot->setFocus();
+        QTest::keyClick(edit, Qt::Key_Down);
+        QCOMPARE(runs(), 1);
+        QCOMPARE(slot->currentText(), QStringLiteral("~"));
+
+        // Any typed character is a change; Enter then adds nothing to the list.
+        edit->selectAll();
+        QTest::keyClicks(edit, "7");
+        QCOMPARE(runs(), 1);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(runs(), 0);
+        QCOMPARE(slot->count(), 5);
+
+        // Text the program sets is no change of the user's.
+        slot->setCurrentIndex(0);
+        QCOMPARE(runs(), 0);
+        slot->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(runs(), 0);
+        choose(0);
+        QCOMPARE(runs(), 0);
+        choose(1);
+        QCOMPARE(runs(), 1);
+        QCOMPARE(slot->currentText(), QStringLiteral("-"));
+    }
+
+    void typingAddsNoItems_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("operator slot") << "ComboBox1"
+                                       << "^";
+        QTest::newRow("filter action") << "ComboBox6"
+                                       << "<=";
+        QTest::newRow("examinee name") << "ComboBox7"
+                                       << "Anna";
+    }
+    void typingAddsNoItems()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *box = window->findChild<QComboBox *>(name);
+        QVERIFY(box->isEditable());
+        QStringList before;
+        for (int i = 0; i < box->count(); ++i)
+            before << box->itemText(i);
+        box->setEnabled(true);
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), typed);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        window->findChild<QWidget *>("Edit2")->setFocus();
+        QStringList after;
+        for (int i = 0; i < box->count(); ++i)
+            after << box->itemText(i);
+        QCOMPARE(after, before);
+        for (QComboBox *other : window->findChildren<QComboBox *>())
+            if (other->isEditable())
+                QCOMPARE(other->insertPolicy(), QComboBox::NoInsert);
     }
 
     void onlyThreeControlsPopUpTooltips()

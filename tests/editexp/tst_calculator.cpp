@@ -104,6 +104,21 @@ private slots:
         QCOMPARE(field()->text(), QStringLiteral("0,333333333333333"));
     }
 
+    // One Enter evaluates once: the value shown, rounded up to 15 digits, lies past the largest
+    // double, so a second evaluation of the same key would end in an overflow.
+    void enterEvaluatesOnce()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("cs_CZ")));
+        enter(QStringLiteral("1.7976931348623157E308"));
+        QCOMPARE(field()->text(), QStringLiteral("1,79769313486232E308"));
+        QVERIFY(!field()->HasError());
+        // Entered once more by the user, that text overflows and stays as the evaluator saw it.
+        QTest::keyClick(field(), Qt::Key_Return);
+        QVERIFY(field()->HasError());
+        QCOMPARE(field()->ErrorCode(), 7);
+        QCOMPARE(field()->text(), QStringLiteral("1.79769313486232E308"));
+    }
+
     void validTextAfterAnInvalidOne()
     {
         enter(QStringLiteral("(2+3"));

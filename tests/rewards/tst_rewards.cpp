@@ -141,6 +141,8 @@ private slots:
     void decoder_data();
     void decoder();
     void soundsNeverBlock();
+    void verdictSoundsAndPictures();
+    void choosingTheSameFolderCountsAfresh();
     void panelPictures();
 };
 
@@ -424,6 +426,49 @@ void RewardsTest::soundsNeverBlock()
     QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(t.image()->geometry(), QRect(90, 3, 170, 175));
     QVERIFY(t.errors.isEmpty());
+}
+
+void RewardsTest::verdictSoundsAndPictures()
+{
+    Window t;
+    const auto builtIn = [](const char *name) {
+        return JpegImage::load(QStringLiteral(":/pictures/%1.jpg").arg(QLatin1String(name)));
+    };
+    // With the sound switch up nothing is played.
+    t.verdict(true);
+    QVERIFY(!t.w.findChild<SoundPlayer *>());
+    QCOMPARE(t.image()->picture(), builtIn("Dobra"));
+
+    t.button("SB8")->setChecked(true);
+    t.verdict(false);
+    auto *player = t.w.findChild<SoundPlayer *>();
+    QVERIFY(player);
+    QCOMPARE(player->lastPlayed(), QStringLiteral("Ne"));
+    QCOMPARE(t.image()->picture(), builtIn("Spatna"));
+    t.verdict(true);
+    QCOMPARE(player->lastPlayed(), QStringLiteral("Ano"));
+    QCOMPARE(t.image()->picture(), builtIn("Dobra"));
+    QVERIFY(t.errors.isEmpty());
+}
+
+void RewardsTest::choosingTheSameFolderCountsAfresh()
+{
+    Window t;
+    t.folder("growing", 2);
+    QCOMPARE(t.get<QLabel>("Label3D19")->text(), QStringLiteral("Nalezeno 2 obrázků"));
+    const QString path = t.dir.filePath(QStringLiteral("growing"));
+    writePicture(path + QStringLiteral("/p002.jpg"), 12, 8);
+    t.choose(path);
+    QCOMPARE(t.get<QLabel>("Label3D19")->text(), QStringLiteral("Nalezeno 3 obrázků"));
+    // The new picture takes its turn.
+    t.get<QAbstractButton>("BBox11")->setChecked(true);
+    t.button("SB10")->click();
+    QList<int> order;
+    for (int i = 0; i < 3; ++i) {
+        order << t.shownNumber();
+        t.invoke("NextPicture");
+    }
+    QCOMPARE(order, QList<int>({1, 2, 0}));
 }
 
 // Pictures of the area for looking at: /tmp/numlet-panel9-{Dobra,Spatna,About}.png.

@@ -87,6 +87,7 @@ private slots:
     void coolFormRegion_data();
     void coolFormRegion();
 
+    void label3DHasRelief_data();
     void label3DHasRelief();
 };
 
@@ -465,12 +466,16 @@ void TstWidgets::dirComboAcceptsExistingFoldersOnly()
     QCOMPARE(combo.selectedPath(), folder);
     QCOMPARE(combo.currentText(), QDir::toNativeSeparators(folder));
 
+    // The same folder again is a choice too (its pictures may have changed), under its clean name.
     QVERIFY(combo.setSelectedPath(folder + "/./"));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(1).at(0).toString(), folder);
     QVERIFY(!combo.setSelectedPath(folder + "/missing"));
     QVERIFY(!combo.setSelectedPath(folder + "/note.txt"));
     QVERIFY(!combo.setSelectedPath(QString()));
-    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.count(), 2);
     QCOMPARE(combo.selectedPath(), folder);
+    QCOMPARE(combo.count(), 1);
 
     // Nothing has looked at the disk yet.
     QVERIFY(!combo.findChild<QFileSystemModel *>());
@@ -510,6 +515,15 @@ void TstWidgets::dirComboPopupChoosesFolder()
     QVERIFY(!view->isVisible());
     QCOMPARE(combo.selectedPath(), folder + "/b");
     QCOMPARE(changed.count(), 1);
+
+    // Choosing the folder already selected reports it once more, and once only.
+    combo.showPopup();
+    QCOMPARE(model->filePath(view->currentIndex()), folder + "/b");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->currentIndex()).center());
+    QVERIFY(!view->isVisible());
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.at(1).at(0).toString(), folder + "/b");
 }
 
 void TstWidgets::coolFormRegion_data()
@@ -547,8 +561,17 @@ void TstWidgets::coolFormRegion()
     QCOMPARE(window.mask(), region);
 }
 
+void TstWidgets::label3DHasRelief_data()
+{
+    QTest::addColumn<QColor>("face");
+    QTest::newRow("classic grey") << QColor(192, 192, 192);
+    QTest::newRow("light grey") << QColor(239, 239, 239);
+    QTest::newRow("dark") << QColor(60, 60, 64);
+}
+
 void TstWidgets::label3DHasRelief()
 {
+    QFETCH(QColor, face);
     TLabel3D label;
     QFont font = label.font();
     font.setPixelSize(28);
@@ -556,7 +579,7 @@ void TstWidgets::label3DHasRelief()
     font.setStyleStrategy(QFont::NoAntialias); // exact colours to look for
     label.setFont(font);
     QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::Window, face);
     palette.setColor(QPalette::WindowText, Qt::blue);
     label.setPalette(palette);
     label.setAutoFillBackground(true);
@@ -564,20 +587,21 @@ void TstWidgets::label3DHasRelief()
     label.setCaption("Hlh");
     label.resize(120, 50);
 
+    // Raised on its face: a visibly lighter edge above-left of the text, a darker one below-right.
     const QImage shot = label.grab().toImage();
+    const int faceLevel = qGray(face.rgb());
     QRect light, dark, text;
     for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) {
-            const QRgb p = shot.pixel(x, y) & 0xffffff;
-            if (p == 0xffffff)
-                light |= QRect(x, y, 1, 1);
-            else if (p == 0x808080)
-                dark |= QRect(x, y, 1, 1);
-            else if (p == 0x0000ff)
+            const QRgb p = shot.pixel(x, y);
+            if ((p & 0xffffff) == 0x0000ff)
                 text |= QRect(x, y, 1, 1);
+            else if (qGray(p) >= faceLevel + 12)
+                light |= QRect(x, y, 1, 1);
+            else if (qGray(p) <= faceLevel - 12)
+                dark |= QRect(x, y, 1, 1);
         }
     QVERIFY(!light.isEmpty() && !dark.isEmpty() && !text.isEmpty());
-    // The highlight shows up-left of the text, the shadow down-right.
     QCOMPARE(light.topLeft(), text.topLeft() - QPoint(1, 1));
     QCOMPARE(dark.bottomRight(), text.bottomRight() + QPoint(1, 1));
     // Centred.

@@ -1,0 +1,25 @@
+#pragma once
+
+// What the program sets up before its main window, in one place, so the tests start the same way.
+
+#include <QString>
+
+namespace Startup {
+
+// The application name: the single-instance lock and the standard paths use it.
+QString applicationName();
+// The program's own title. It stands on the error box; the window's caption is "Numlet" and the
+// task bar shows that caption.
+QString applicationTitle();
+// How long the splash stays before the main window is made.
+constexpr int SplashMilliseconds = 1350;
+
+// Name, version, style and font faces of the application. It sets no display name: the platform
+// would append one to every window's caption.
+void setUpApplication();
+
+// Keeps the interface alive for the given time without keeping a core busy: events are handled
+// as they come, and the wait ends at the first check after more than that time has passed.
+void waitProcessingEvents(int milliseconds);
+
+} // namespace Startup
