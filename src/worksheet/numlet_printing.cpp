@@ -17,7 +17,10 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,7 +45,7 @@ void savePdf(QWidget *owner, const QString &folder, const QPageLayout &layout,
              const QStringList &lines, const PrintOptions &options)
 {
     TFileDialog dialog(TFileDialog::Kind::Save, QStringLiteral("PdfDialog"), owner);
-    dialog.Filter = QStringLiteral("PDF(*.pdf)|*.pdf");
+    dialog.Filter = QStringLiteral("PDF|*.pdf");
     dialog.DefaultExt = QStringLiteral("pdf");
     dialog.InitialDir = folder;
     dialog.FileName = pdfFileName(options.name);
@@ -83,6 +86,11 @@ void TNumlet::SpeedButton14Click()
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     preview.setWindowTitle(QStringLiteral("Tisk pracovního listu"));
+    // Room for a whole page at a readable size.
+    if (const QScreen *shown = screen()) {
+        const QRect room = shown->availableGeometry();
+        preview.resize(std::min(1100, room.width() * 9 / 10), room.height() * 9 / 10);
+    }
 
     // A row of its own above the preview: in the toolbar they would hide behind its overflow.
     auto *options = new QWidget(&preview);

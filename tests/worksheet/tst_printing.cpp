@@ -173,6 +173,7 @@ private slots:
     void unwritablePdf();
     void printButtonBesideExport();
     void previewSavesSheetAndKey();
+    void titleAndResultsFollowTheWindow();
     void emptyWorksheetPrintsNothing();
 };
 
@@ -340,7 +341,7 @@ void TestPrinting::previewSavesSheetAndKey()
         previewKeyOn = preview->findChild<QPrintPreviewWidget *>()->pageCount();
     });
     QCOMPARE(proposed.value(0), win.dir.path() + QStringLiteral("/Anna.pdf"));
-    QCOMPARE(proposed.value(1), QStringLiteral("PDF(*.pdf)|*.pdf"));
+    QCOMPARE(proposed.value(1), QStringLiteral("PDF|*.pdf"));
     QCOMPARE(win.errors, QStringList{QStringLiteral("Cannot create file ") +
                                      win.dir.filePath(QStringLiteral("chybi/x.pdf"))});
 
@@ -355,6 +356,37 @@ void TestPrinting::previewSavesSheetAndKey()
     // The preview shows the pages the files have.
     QCOMPARE(previewKeyOff, int(alone.size()));
     QCOMPARE(previewKeyOn, int(all.size()));
+}
+
+void TestPrinting::titleAndResultsFollowTheWindow()
+{
+    Window win;
+    win.setLines({QStringLiteral("10/3="), QStringLiteral("7*8=")});
+    win.get<QComboBox>("ComboBox7")->setEditText(QStringLiteral("Bob"));
+    const QString pdf = win.dir.filePath(QStringLiteral("out.pdf"));
+    QString proposedPdf;
+    TFileDialog::setChooser([&](const TFileDialog &d) {
+        if (d.objectName() == QLatin1String("SaveDialog1"))
+            return win.dir.filePath(QStringLiteral("Listy 3.A.nlx"));
+        proposedPdf = d.FileName;
+        return pdf;
+    });
+    // Saved as a worksheet file, the sheet takes the file's name; full values with the toggle.
+    win.get<QAbstractButton>("SpeedButton11")->click();
+    win.get<QAbstractButton>("SB19")->setChecked(true);
+    win.withPreview([](QPrintPreviewDialog *preview) {
+        preview->findChild<QAbstractButton *>(QStringLiteral("SavePdfButton"))->click();
+    });
+    QCOMPARE(proposedPdf, QStringLiteral("Listy 3.A.pdf"));
+    const QStringList pages = pdfText(pdf);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(pages[0].contains(QStringLiteral("Listy 3.A")));
+    QVERIFY(!pages.join(QString()).contains(QStringLiteral("Bob")));
+    QVERIFY(entry(1, QStringLiteral("10/3"), QStringLiteral("3,33333333333333"))
+                .match(pages[1])
+                .hasMatch());
+    QVERIFY(entry(2, QStringLiteral("7*8"), QStringLiteral("56")).match(pages[1]).hasMatch());
+    QVERIFY(win.errors.isEmpty());
 }
 
 void TestPrinting::emptyWorksheetPrintsNothing()
