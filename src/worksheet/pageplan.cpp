@@ -386,7 +386,7 @@ void Layout::layOutEntries(const PrintedWorksheet &sheet, bool key)
     if (key) {
         if (sheet.answers) {
             cols.gap = width(entryFont, QStringLiteral("   "));
-            cols.space = width(entryFont, Blank);
+            cols.space = width(entryFont, QStringLiteral("  "));
         }
     } else {
         cols.blank = std::max(cols.expression, width(entryFont, QStringLiteral("0000000")));
