@@ -296,6 +296,19 @@ void glyphExport(QPainter &p)
     shape(p, arrow, Orange, OrangeDark);
 }
 
+// A printer with a sheet going in and the printed sheet coming out.
+void glyphPrint(QPainter &p)
+{
+    shape(p, box(QRectF(6.5, 1.5, 11, 8)), Paper, Slate);
+    shape(p, rounded(QRectF(1.5, 7.5, 21, 10), 2), Slate, SlateDark);
+    shape(p, box(QRectF(4.5, 14.5, 15, 1.5)), SlateDark, SlateDark, 0);
+    shape(p, ellipse({18.5, 10.5}, 1.2, 1.2), Green, GreenDark, 0.6);
+    sheet(p, QRectF(5.5, 13.5, 13, 9), false, 0);
+    p.setPen(QPen(PaperLine, 1.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(8, 17), QPointF(16, 17));
+    p.drawLine(QPointF(8, 19.5), QPointF(14, 19.5));
+}
+
 void glyphSaveLog(QPainter &p)
 {
     p.save();
@@ -1285,6 +1298,7 @@ int main(int argc, char **argv)
         {"speedbutton13", glyphOpen},
         {"speedbutton11", glyphSave},
         {"speedbutton4", glyphExport},
+        {"speedbutton14", glyphPrint},
         {"speedbutton1", glyphSaveLog},
         {"speedbutton9", glyphNext},
         {"sb1", glyphSettings},

@@ -169,6 +169,7 @@ void TNumlet::connectHandlers()
     connectDrillHandlers();
     connectRewardHandlers();
     connectWorksheetHandlers();
+    connectPrintingHandlers();
 }
 
 void TNumlet::connectWindowHandlers()

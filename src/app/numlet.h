@@ -222,6 +222,14 @@ private:
 
     WorksheetState worksheet;
     QMetaObject::Connection lineCheck; // EBox1's clicks while BBox20 is checked
+
+    // ---- Printed worksheets (src/worksheet/numlet_printing.cpp) ------------------------------
+private slots:
+    void SpeedButton14Click();
+
+private:
+    void connectPrintingHandlers();
+    QString printedSheetName() const;
 };
 
 // Every handler runs guarded: an error that escapes it goes to the default error box.
