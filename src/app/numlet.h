@@ -153,6 +153,7 @@ private slots:
     void SpeedButton1Click();
     void SpeedButton12Click();
     void ComboBox7Change();
+    void SpeedButton15Click(); // "Přehled výsledků žáka" (numlet_history.cpp)
 
 private:
     void connectDrillHandlers();
@@ -170,6 +171,8 @@ private:
     int ExampleCount() const;
     int AnswerLimit() const;
     void enableTimer(QTimer *timer);
+    void BeginRunRecord();
+    void RecordRun();
 
     DrillState drill;
 
