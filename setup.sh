@@ -14,7 +14,8 @@ run | test) ;;
     ;;
 esac
 
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
+    libqt6opengl6-dev libgl-dev
     libjpeg62-turbo-dev fonts-liberation2 fonts-urw-base35 fonts-dejavu-core)
 if [ "$mode" = run ]; then
     packages+=(xvfb xauth) # for a start without a display

@@ -328,6 +328,24 @@ void glyphSaveLog(QPainter &p)
     }
 }
 
+// A card with a pupil's results: bars of the points and the success rate rising over them.
+void glyphOverview(QPainter &p)
+{
+    shape(p, rounded(QRectF(2.5, 3.5, 19, 17), 1.5), Paper, Slate);
+    p.setPen(QPen(SlateDark, 1.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(5.5, 6), QPointF(5.5, 17.5));
+    p.drawLine(QPointF(5, 17.5), QPointF(19.5, 17.5));
+    const qreal heights[] = {3, 5, 4, 7};
+    for (int i = 0; i < 4; ++i)
+        shape(p, box(QRectF(7.5 + i * 3, 17 - heights[i], 2, heights[i])), BlueLight, Blue, 0.8);
+    const QPointF line[] = {{7.5, 14}, {11, 11.5}, {14.5, 12.5}, {18.5, 7}};
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Green, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(line, 4);
+    for (const QPointF &pt : line)
+        shape(p, ellipse(pt, 1.4, 1.4), Green, GreenDark, 0.8);
+}
+
 void glyphNext(QPainter &p)
 {
     QPainterPath arc;
@@ -1300,6 +1318,7 @@ int main(int argc, char **argv)
         {"speedbutton4", glyphExport},
         {"speedbutton14", glyphPrint},
         {"speedbutton1", glyphSaveLog},
+        {"speedbutton15", glyphOverview},
         {"speedbutton9", glyphNext},
         {"sb1", glyphSettings},
         {"sb10", glyphPictures},

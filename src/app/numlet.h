@@ -154,6 +154,7 @@ private slots:
     void SpeedButton1Click();
     void SpeedButton12Click();
     void ComboBox7Change();
+    void SpeedButton15Click(); // "Přehled výsledků žáka" (numlet_history.cpp)
 
 private:
     void connectDrillHandlers();
@@ -171,6 +172,8 @@ private:
     int ExampleCount() const;
     int AnswerLimit() const;
     void enableTimer(QTimer *timer);
+    void BeginRunRecord();
+    void RecordRun();
 
     DrillState drill;
 
