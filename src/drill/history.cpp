@@ -1,9 +1,9 @@
 #include "drill/history.h"
 
-#include "drill/examineefile.h"
 #include "editexp/numbertext.h"
 #include "generator/candidate.h"
 #include "generator/templates.h"
+#include "textfile/textfile.h"
 
 #include <QCollator>
 #include <QDir>

@@ -7,6 +7,7 @@
 #include "app/numlet.h"
 #include "drill/examineefile.h"
 #include "drill/examlog.h"
+#include "textfile/textfile.h"
 #include "ui_numlet.h"
 
 #include <QCoreApplication>

@@ -6,6 +6,7 @@
 #include "drill/examineefile.h"
 #include "drill/runclock.h"
 #include "editexp/numbertext.h"
+#include "textfile/textfile.h"
 
 #include <QAbstractTableModel>
 #include <QChart>

@@ -1,6 +1,6 @@
 #include "worksheet/sheetprinter.h"
 
-#include "worksheet/textfile.h"
+#include "textfile/textfile.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -153,7 +153,8 @@ PagePlan writePdf(const QString &path, const QPageLayout &layout, const QStringL
         if (!print(writer, lines, options, &p))
             throw failed;
     }
-    if (!file.commit())
+    // Qt's commit can miss a short write (a full disk, a size limit); the flush catches it.
+    if (!file.flush() || !file.commit())
         throw failed;
     return p;
 }
