@@ -14,14 +14,16 @@ run | test) ;;
     ;;
 esac
 
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
+    libqt6opengl6-dev libgl-dev
     libjpeg62-turbo-dev fonts-liberation2 fonts-urw-base35 fonts-dejavu-core)
 if [ "$mode" = run ]; then
     packages+=(xvfb xauth) # for a start without a display
 else
-    # xvfb and x11-utils: one test reads the real window's caption from a virtual X server.
+    # xvfb and x11-utils: one test reads the real window's caption from a virtual X server;
+    # poppler-utils: the printing tests read their PDF files back with pdfinfo and pdftotext.
     packages+=(libmuparser-dev clang libclang-rt-14-dev xvfb xauth x11-utils desktop-file-utils
-        appstream dpkg-dev)
+        appstream dpkg-dev poppler-utils)
 fi
 
 missing=()

@@ -5,7 +5,7 @@
 // marker last (or read differently from one item), a computed line judged differently or changed
 // when computed again, or an aligned export whose "=" signs do not share one column.
 
-#include "worksheet/textfile.h"
+#include "textfile/textfile.h"
 #include "worksheet/trailer.h"
 #include "worksheet/worksheet.h"
 

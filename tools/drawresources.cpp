@@ -296,6 +296,19 @@ void glyphExport(QPainter &p)
     shape(p, arrow, Orange, OrangeDark);
 }
 
+// A printer with a sheet going in and the printed sheet coming out.
+void glyphPrint(QPainter &p)
+{
+    shape(p, box(QRectF(6.5, 1.5, 11, 8)), Paper, Slate);
+    shape(p, rounded(QRectF(1.5, 7.5, 21, 10), 2), Slate, SlateDark);
+    shape(p, box(QRectF(4.5, 14.5, 15, 1.5)), SlateDark, SlateDark, 0);
+    shape(p, ellipse({18.5, 10.5}, 1.2, 1.2), Green, GreenDark, 0.6);
+    sheet(p, QRectF(5.5, 13.5, 13, 9), false, 0);
+    p.setPen(QPen(PaperLine, 1.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(8, 17), QPointF(16, 17));
+    p.drawLine(QPointF(8, 19.5), QPointF(14, 19.5));
+}
+
 void glyphSaveLog(QPainter &p)
 {
     p.save();
@@ -313,6 +326,24 @@ void glyphSaveLog(QPainter &p)
         p.setPen(QPen(PaperLine, 1.0, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(16, y), QPointF(19.5, y));
     }
+}
+
+// A card with a pupil's results: bars of the points and the success rate rising over them.
+void glyphOverview(QPainter &p)
+{
+    shape(p, rounded(QRectF(2.5, 3.5, 19, 17), 1.5), Paper, Slate);
+    p.setPen(QPen(SlateDark, 1.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(5.5, 6), QPointF(5.5, 17.5));
+    p.drawLine(QPointF(5, 17.5), QPointF(19.5, 17.5));
+    const qreal heights[] = {3, 5, 4, 7};
+    for (int i = 0; i < 4; ++i)
+        shape(p, box(QRectF(7.5 + i * 3, 17 - heights[i], 2, heights[i])), BlueLight, Blue, 0.8);
+    const QPointF line[] = {{7.5, 14}, {11, 11.5}, {14.5, 12.5}, {18.5, 7}};
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Green, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(line, 4);
+    for (const QPointF &pt : line)
+        shape(p, ellipse(pt, 1.4, 1.4), Green, GreenDark, 0.8);
 }
 
 void glyphNext(QPainter &p)
@@ -1285,7 +1316,9 @@ int main(int argc, char **argv)
         {"speedbutton13", glyphOpen},
         {"speedbutton11", glyphSave},
         {"speedbutton4", glyphExport},
+        {"speedbutton14", glyphPrint},
         {"speedbutton1", glyphSaveLog},
+        {"speedbutton15", glyphOverview},
         {"speedbutton9", glyphNext},
         {"sb1", glyphSettings},
         {"sb10", glyphPictures},

@@ -170,6 +170,7 @@ void TNumlet::connectHandlers()
     connectRewardHandlers();
     connectWorksheetHandlers();
     connectConfigHandlers();
+    connectPrintingHandlers();
 }
 
 void TNumlet::connectWindowHandlers()

@@ -153,6 +153,7 @@ private slots:
     void SpeedButton1Click();
     void SpeedButton12Click();
     void ComboBox7Change();
+    void SpeedButton15Click(); // "Přehled výsledků žáka" (numlet_history.cpp)
 
 private:
     void connectDrillHandlers();
@@ -170,6 +171,8 @@ private:
     int ExampleCount() const;
     int AnswerLimit() const;
     void enableTimer(QTimer *timer);
+    void BeginRunRecord();
+    void RecordRun();
 
     DrillState drill;
 
@@ -244,6 +247,14 @@ private:
     ConfigValue configValueOf(const ConfigKey &key) const;
 
     ConfigState config;
+
+    // ---- Printed worksheets (src/worksheet/numlet_printing.cpp) ------------------------------
+private slots:
+    void SpeedButton14Click();
+
+private:
+    void connectPrintingHandlers();
+    QString printedSheetName() const;
 };
 
 // Every handler runs guarded: an error that escapes it goes to the default error box.

@@ -1,8 +1,6 @@
 #include "drill/examineefile.h"
 
 #include <QDir>
-#include <QSaveFile>
-#include <QStringEncoder>
 
 #include <stdexcept>
 
@@ -51,22 +49,4 @@ QString ExamineeFilePath(const QString &programFolder, const QString &name)
 QString OverwriteQuestion(const QString &path)
 {
     return QStringLiteral("Soubor %1 již existuje. Přepsat?").arg(QDir::toNativeSeparators(path));
-}
-
-QByteArray TextFileBytes(const QStringList &lines)
-{
-    QStringEncoder encoder("windows-1250");
-    QByteArray bytes;
-    for (const QString &line : lines) {
-        bytes += encoder.encode(line);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-void WriteFileBytes(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        cannotCreate(path);
 }

@@ -19,10 +19,3 @@ QString ExamineeFilePath(const QString &programFolder, const QString &name);
 
 // The question before an existing file is replaced.
 QString OverwriteQuestion(const QString &path);
-
-// The lines as a text file: Windows-1250, every line ended by CR LF.
-QByteArray TextFileBytes(const QStringList &lines);
-
-// Writes the whole file or, on failure, leaves the previous one untouched and throws
-// std::runtime_error "Cannot create file %s".
-void WriteFileBytes(const QString &path, const QByteArray &bytes);

@@ -1,6 +1,6 @@
 #include "drill/examlog.h"
 
-#include "drill/examineefile.h"
+#include "textfile/textfile.h"
 
 // Blanks and control characters, as a text's ends are trimmed for files.
 static bool isTrimmed(QChar c)
@@ -21,5 +21,5 @@ QByteArray LogFileBytes(const QStringList &rowTexts)
             --to;
         lines << text.mid(from, to - from);
     }
-    return TextFileBytes(lines);
+    return EncodeTextLines(lines);
 }

@@ -7,6 +7,7 @@
 #include "app/numlet.h"
 #include "drill/examineefile.h"
 #include "drill/examlog.h"
+#include "textfile/textfile.h"
 #include "ui_numlet.h"
 
 #include <QCoreApplication>
@@ -20,16 +21,20 @@ void TNumlet::connectExaminationHandlers()
     bindHandler(ui->SpeedButton5, &QToolButton::clicked, &TNumlet::SpeedButton5Click);
     bindHandler(ui->SpeedButton1, &QToolButton::clicked, &TNumlet::SpeedButton1Click);
     bindHandler(ui->SpeedButton12, &QToolButton::clicked, &TNumlet::SpeedButton12Click);
+    bindHandler(ui->SpeedButton15, &QToolButton::clicked, &TNumlet::SpeedButton15Click);
     // The name changes by typing or by choosing from the list.
     ComboBoxChange::install(ui->ComboBox7, [this] { ComboBox7Change(); });
 
-    // From the answer field the Tab key reaches Start, Stop and the log button on the results
-    // page, the name box on the worksheet page; Enter presses a focused button as Space does.
+    // From the answer field the Tab key reaches Start, Stop, the log and overview buttons on the
+    // results page, the name box on the worksheet page; Enter presses a focused button as Space
+    // does.
     QWidget::setTabOrder(ui->Edit2, ui->SpeedButton6);
     QWidget::setTabOrder(ui->SpeedButton6, ui->SpeedButton5);
     QWidget::setTabOrder(ui->SpeedButton5, ui->SpeedButton1);
-    QWidget::setTabOrder(ui->SpeedButton1, ui->ComboBox7);
-    for (QToolButton *button : {ui->SpeedButton6, ui->SpeedButton5, ui->SpeedButton1}) {
+    QWidget::setTabOrder(ui->SpeedButton1, ui->SpeedButton15);
+    QWidget::setTabOrder(ui->SpeedButton15, ui->ComboBox7);
+    for (QToolButton *button :
+         {ui->SpeedButton6, ui->SpeedButton5, ui->SpeedButton1, ui->SpeedButton15}) {
         EventHook::installFilter(button, QEvent::KeyPress, [button](QEvent *event) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key != Qt::Key_Return && key != Qt::Key_Enter)
@@ -42,8 +47,11 @@ void TNumlet::connectExaminationHandlers()
 
 void TNumlet::SpeedButton6Click()
 {
+    // A second Start restarts without a Stop: the run so far still counts.
+    RecordRun();
     drill.RightCount = 0;
     drill.WrongCount = 0;
+    drill.UnansweredCount = 0;
     drill.AnswerTicks = 0;
     drill.figuresBehind = false;
     ui->Label1->clear();
@@ -62,8 +70,11 @@ void TNumlet::SpeedButton6Click()
     SpeedButton7Click();
     ui->SpeedButton7->setEnabled(false);
     ui->Panel7->setEnabled(false);
+    // The overview is modal; the timers of a run must not judge behind it.
+    ui->SpeedButton15->setEnabled(false);
     if (ui->SB10->isChecked())
         ShowPicture();
+    BeginRunRecord();
     drill.RunStartTime = QTime::currentTime();
     enableTimer(Timer1);
     drill.RunActive = true;
@@ -77,15 +88,16 @@ void TNumlet::SpeedButton6Click()
 
 void TNumlet::SpeedButton5Click()
 {
-    // A run that ends after an unanswered example shows the figures of all its examples.
-    if (drill.RunActive && drill.figuresBehind)
-        ShowFigures();
+    // Before the counters go: the run so far goes into the history.
+    RecordRun();
     Timer1->stop();
     Timer3->stop();
     drill.RunActive = false;
     drill.RightCount = 0;
     drill.WrongCount = 0;
+    drill.UnansweredCount = 0;
     ui->Panel7->setEnabled(true);
+    ui->SpeedButton15->setEnabled(true);
     if (!ui->SpeedButton6->isEnabled())
         ShowAboutPicture();
     ui->SpeedButton6->setEnabled(!ui->ComboBox7->currentText().isEmpty());

@@ -180,6 +180,7 @@ void TNumlet::CountUnanswered()
         drill.AnswerText.clear();
     AddLogRow(false);
     ++drill.WrongCount;
+    ++drill.UnansweredCount;
     ui->Label3D9->setText(QString::number(drill.WrongCount));
     // The remaining count, rate and points wait for the next judged answer or the run's end.
     drill.figuresBehind = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drill/history.h"
+
 #include <QString>
 #include <QTime>
 
@@ -10,17 +12,21 @@
 // The state of practice and examination, kept by the main window.
 struct DrillState
 {
-    int RightCount = 0;     // answers judged right since the last Start or Stop
-    int WrongCount = 0;     // answers judged wrong, unanswered ones included
-    int AnswerTicks = 0;    // seconds counted in the current answer window
-    int ElapsedSeconds = 0; // seconds of the running examination, for the points
-    bool RunActive = false; // an examination run is in progress
-    QTime RunStartTime;     // time of day at which the run started
-    QString AnswerText;     // the answer as read by the last judging
-    int stopRequest = 0;    // -1 after the status-bar Stop, 0 when a long operation starts
+    int RightCount = 0;      // answers judged right since the last Start or Stop
+    int WrongCount = 0;      // answers judged wrong, unanswered ones included
+    int UnansweredCount = 0; // of those, examples left without an answer
+    int AnswerTicks = 0;     // seconds counted in the current answer window
+    int ElapsedSeconds = 0;  // seconds of the running examination, for the points
+    bool RunActive = false;  // an examination run is in progress
+    QTime RunStartTime;      // time of day at which the run started
+    QString AnswerText;      // the answer as read by the last judging
+    int stopRequest = 0;     // -1 after the status-bar Stop, 0 when a long operation starts
     // An unanswered example was counted after the remaining count, success rate and points were
     // last shown; the end of a run brings them up to date.
     bool figuresBehind = false;
+    // What Start knew of the running examination (its moment, the name, N, the difficulty),
+    // for the history when it ends.
+    HistoryRun startedRun;
 };
 
 // Points: a bonus per right answer (larger while formulas are drawn at random), a penalty per

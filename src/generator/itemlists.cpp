@@ -1,9 +1,9 @@
 #include "generator/itemlists.h"
 
+#include "textfile/textfile.h"
+
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
-#include <QStringDecoder>
 
 QStringList BuiltInItemList(const QString &name)
 {
@@ -18,16 +18,9 @@ QStringList BuiltInItemList(const QString &name)
 
 QStringList ItemsFromBytes(const QByteArray &bytes)
 {
-    static const QByteArray bom("\xEF\xBB\xBF");
-    QString text;
-    if (bytes.startsWith(bom)) {
-        text = QString::fromUtf8(bytes.mid(bom.size()));
-    } else {
-        QStringDecoder decode("windows-1250");
-        text = decode(bytes);
-    }
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    return text.split(lineEnd, Qt::SkipEmptyParts);
+    QStringList items = DecodeTextLines(bytes);
+    items.removeAll(QString());
+    return items;
 }
 
 QStringList LoadItemList(const QString &programFolder, const QString &name)

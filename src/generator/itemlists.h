@@ -12,7 +12,7 @@
 QStringList BuiltInItemList(const QString &name);
 
 // The items of a list file's bytes, one per line (CR LF, LF or CR; the last line end may be
-// missing); blank lines hold no item. Windows-1250 text, or UTF-8 after a byte-order mark.
+// missing); blank lines hold no item. Windows-1250 or UTF-8 text, as any text file is read.
 QStringList ItemsFromBytes(const QByteArray &bytes);
 
 // The list of that name: the file's items when the file is there, readable and not empty, else

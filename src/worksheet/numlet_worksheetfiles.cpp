@@ -4,8 +4,8 @@
 #include "app/filedialog.h"
 #include "app/numlet.h"
 #include "drill/examineefile.h"
+#include "textfile/textfile.h"
 #include "ui_numlet.h"
-#include "worksheet/textfile.h"
 #include "worksheet/worksheetfile.h"
 
 #include <QDir>

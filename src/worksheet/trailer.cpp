@@ -1,6 +1,6 @@
 #include "worksheet/trailer.h"
 
-#include "worksheet/textfile.h"
+#include "textfile/textfile.h"
 
 #include <QDateTime>
 #include <QLocale>

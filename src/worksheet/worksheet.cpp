@@ -2,7 +2,7 @@
 
 #include "editexp/evaluator.h"
 #include "editexp/numbertext.h"
-#include "worksheet/textfile.h"
+#include "textfile/textfile.h"
 #include "worksheet/trailer.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "worksheet/worksheetfile.h"
 
-#include "worksheet/textfile.h"
+#include "textfile/textfile.h"
 #include "worksheet/worksheet.h"
 
 #include <QFileInfo>

@@ -99,6 +99,7 @@ void TstResources::pictureSizes_data()
         {"glyphs/speedbutton13.png", glyph, true},
         {"glyphs/speedbutton11.png", glyph, true},
         {"glyphs/speedbutton4.png", glyph, true},
+        {"glyphs/speedbutton14.png", glyph, true},
         {"glyphs/speedbutton1.png", glyph, true},
         {"glyphs/speedbutton9.png", glyph, true},
         {"glyphs/sb1.png", glyph, true},

@@ -4,6 +4,7 @@
 #include "drill/examineefile.h"
 #include "drill/examlog.h"
 #include "drill/runclock.h"
+#include "textfile/textfile.h"
 
 #include <QDir>
 #include <QFile>

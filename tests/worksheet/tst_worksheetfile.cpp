@@ -2,7 +2,7 @@
 // and line ends read back to the same lines, the fallback to UTF-8 for characters Windows-1250
 // cannot hold, and the error texts of files that cannot be read or written.
 
-#include "worksheet/textfile.h"
+#include "textfile/textfile.h"
 #include "worksheet/trailer.h"
 #include "worksheet/worksheet.h"
 #include "worksheet/worksheetfile.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-// Text files as the program exchanges them: Windows-1250 with CR LF after every line. Reading
+// Text files as the program exchanges them (worksheets, the names list, examination logs, the
+// operator lists): Windows-1250 with CR LF after every line. Reading
 // also takes what other editors write (LF or CR line ends, no final line end, UTF-8 with or
 // without a byte-order mark), so nothing typed elsewhere comes back garbled.
 
@@ -37,5 +38,9 @@ QByteArray EncodeTextLines(const QStringList &items);
 QStringList ReadTextFile(const QString &path);
 
 // Replaces a file through a temporary one, so a failed write leaves the previous file whole;
-// throws FileError "Cannot create file <path>" when the file cannot be written.
+// throws FileError "Cannot create file <path>" when the file cannot be written (a read-only
+// file is never replaced).
+void WriteFileBytes(const QString &path, const QByteArray &bytes);
+
+// The item list through EncodeTextLines into a file, as WriteFileBytes writes it.
 void WriteTextFile(const QString &path, const QStringList &items);

@@ -1,4 +1,4 @@
-#include "worksheet/textfile.h"
+#include "textfile/textfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -145,7 +145,7 @@ QStringList ReadTextFile(const QString &path)
     return DecodeTextLines(bytes);
 }
 
-void WriteTextFile(const QString &path, const QStringList &items)
+void WriteFileBytes(const QString &path, const QByteArray &bytes)
 {
     const auto fail = [&path] {
         throw FileError(QStringLiteral("Cannot create file %1").arg(pathText(path)).toStdString());
@@ -157,9 +157,13 @@ void WriteTextFile(const QString &path, const QStringList &items)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail();
-    const QByteArray bytes = EncodeTextLines(items);
     // Qt's commit can miss a short write (a full disk, a size limit); flush and size catch it.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size() ||
         !file.commit())
         fail();
+}
+
+void WriteTextFile(const QString &path, const QStringList &items)
+{
+    WriteFileBytes(path, EncodeTextLines(items));
 }

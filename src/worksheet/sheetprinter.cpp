@@ -1,0 +1,162 @@
+#include "worksheet/sheetprinter.h"
+
+#include "textfile/textfile.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <array>
+
+namespace {
+
+constexpr int RoleCount = int(PrintFont::Footer) + 1;
+
+QRectF paintRect(const QPagedPaintDevice &device)
+{
+    return device.pageLayout().paintRectPixels(device.logicalDpiX());
+}
+
+// The fonts of one device, measured once.
+struct DeviceFonts
+{
+    explicit DeviceFonts(QPaintDevice *device)
+    {
+        for (int i = 0; i < RoleCount; ++i) {
+            fonts[i] = SheetPrinter::font(PrintFont(i));
+            metrics[i].emplace(fonts[i], device);
+        }
+    }
+    std::array<QFont, RoleCount> fonts;
+    std::array<std::optional<QFontMetricsF>, RoleCount> metrics;
+
+    const QFontMetricsF &of(PrintFont role) const { return *metrics[int(role)]; }
+};
+
+PagePlan planWith(const DeviceFonts &fonts, const QPagedPaintDevice &device,
+                  const QStringList &lines, const PrintOptions &options)
+{
+    const QPageLayout layout = device.pageLayout();
+    const QRectF full = layout.fullRectPixels(device.logicalDpiX());
+    const QRectF paint = paintRect(device);
+    const SheetPage page{full.width(),
+                         full.height(),
+                         paint.left(),
+                         paint.top(),
+                         full.right() - paint.right(),
+                         full.bottom() - paint.bottom()};
+    const PrintMetrics metrics{
+        [&fonts](PrintFont role, const QString &text) {
+            return fonts.of(role).horizontalAdvance(text);
+        },
+        [&fonts](PrintFont role) { return fonts.of(role).height(); },
+    };
+    return PlanPages(lines, page, metrics, options);
+}
+
+QColor toneColour(PrintTone tone)
+{
+    switch (tone) {
+    case PrintTone::Right:
+        return QColor(0x1b, 0x7a, 0x3a);
+    case PrintTone::Wrong:
+        return QColor(0xa3, 0x22, 0x22);
+    case PrintTone::Muted:
+        return QColor(0x6b, 0x6b, 0x6b);
+    case PrintTone::Plain:
+        break;
+    }
+    return Qt::black;
+}
+
+bool paintPlan(QPagedPaintDevice &device, const DeviceFonts &fonts, const PagePlan &plan)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // The plan counts from the sheet's corner; the painter from the printable area's.
+    painter.translate(-paintRect(device).topLeft());
+    const double point = device.logicalDpiX() / 72.0;
+    const QPen rulePen(Qt::black, 0.6 * point);
+    for (qsizetype i = 0; i < plan.pages.size(); ++i) {
+        if (i > 0)
+            device.newPage();
+        const PlanPage &page = plan.pages[i];
+        int current = -1;
+        QColor colour;
+        for (const PlanText &t : page.texts) {
+            if (int(t.font) != current) {
+                current = int(t.font);
+                painter.setFont(fonts.fonts[current]);
+            }
+            const QColor wanted = toneColour(t.tone);
+            if (wanted != colour) {
+                colour = wanted;
+                painter.setPen(colour);
+            }
+            painter.drawText(QPointF(t.at.x(), t.at.y() + fonts.of(t.font).ascent()), t.text);
+        }
+        painter.setPen(rulePen);
+        for (const PlanRule &r : page.rules)
+            painter.drawLine(r.line);
+    }
+    return painter.end();
+}
+
+} // namespace
+
+namespace SheetPrinter {
+
+QFont font(PrintFont role)
+{
+    // Arial is Liberation Sans on Linux: same widths everywhere, tabular digits.
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(PrintFontPoints(role));
+    f.setBold(PrintFontBold(role));
+    return f;
+}
+
+PagePlan plan(QPagedPaintDevice &device, const QStringList &lines, const PrintOptions &options)
+{
+    const DeviceFonts fonts(&device);
+    return planWith(fonts, device, lines, options);
+}
+
+bool print(QPagedPaintDevice &device, const QStringList &lines, const PrintOptions &options,
+           PagePlan *planned)
+{
+    const DeviceFonts fonts(&device);
+    const PagePlan p = planWith(fonts, device, lines, options);
+    if (planned)
+        *planned = p;
+    return p.pages.isEmpty() || paintPlan(device, fonts, p);
+}
+
+PagePlan writePdf(const QString &path, const QPageLayout &layout, const QStringList &lines,
+                  const PrintOptions &options)
+{
+    const FileError failed(QStringLiteral("Cannot create file %1").arg(path).toStdString());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw failed;
+    PagePlan p;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(layout);
+        writer.setTitle(options.name);
+        writer.setCreator(QStringLiteral("Numlet"));
+        if (!print(writer, lines, options, &p))
+            throw failed;
+    }
+    // Qt's commit can miss a short write (a full disk, a size limit); the flush catches it.
+    if (!file.flush() || !file.commit())
+        throw failed;
+    return p;
+}
+
+} // namespace SheetPrinter
