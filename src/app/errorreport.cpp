@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStringList>
+
+#include <optional>
 
 namespace ErrorReport {
 
@@ -13,6 +16,26 @@ static Reporter &currentReporter()
     return reporter;
 }
 
+// The texts of the open batch; empty while none is open.
+static std::optional<QStringList> gathered;
+
+Batch::Batch() : outermost(!gathered)
+{
+    if (outermost)
+        gathered.emplace();
+}
+
+Batch::~Batch()
+{
+    if (!outermost)
+        return;
+    QStringList texts = std::move(*gathered);
+    gathered.reset();
+    texts.removeDuplicates();
+    if (!texts.isEmpty())
+        report(texts.join(QLatin1Char('\n')));
+}
+
 void setReporter(Reporter reporter)
 {
     currentReporter() = std::move(reporter);
@@ -20,6 +43,10 @@ void setReporter(Reporter reporter)
 
 void report(const QString &text)
 {
+    if (gathered) {
+        gathered->append(text);
+        return;
+    }
     if (currentReporter()) {
         currentReporter()(text);
         return;

@@ -16,6 +16,21 @@ using Reporter = std::function<void(const QString &text)>;
 void setReporter(Reporter reporter);
 void report(const QString &text);
 
+// While one lives, reports are gathered instead of shown; when the outermost one ends, they are
+// shown together in one box (each text once). An operation that may fail in several places, such
+// as the close writing its files, so says everything at once.
+class Batch
+{
+public:
+    Batch();
+    ~Batch();
+    Batch(const Batch &) = delete;
+    Batch &operator=(const Batch &) = delete;
+
+private:
+    bool outermost;
+};
+
 template <typename F> void guarded(F &&handler)
 {
     try {

@@ -169,6 +169,7 @@ void TNumlet::connectHandlers()
     connectDrillHandlers();
     connectRewardHandlers();
     connectWorksheetHandlers();
+    connectConfigHandlers();
     connectPrintingHandlers();
 }
 
@@ -192,33 +193,15 @@ void TNumlet::connectWindowHandlers()
 void TNumlet::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!formActivated)
+    if (!config.started)
         QMetaObject::invokeMethod(
             this, [this] { ErrorReport::guarded([this] { FormActivate(); }); },
             Qt::QueuedConnection);
 }
 
-void TNumlet::FormActivate()
-{
-    if (formActivated)
-        return;
-    formActivated = true;
-    // The first example is shown with "Blokovat zpomalující akce " off for this one call.
-    if (ui->BBox7->isChecked()) {
-        ui->BBox7->setChecked(false);
-        NextExample();
-        ui->BBox7->setChecked(true);
-    } else {
-        NextExample();
-    }
-    setActivePage(0);
-    ui->Gauge1->setMaximum(ui->TrackBar2->value());
-    StartPictures();
-}
-
 bool TNumlet::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && !formActivated)
+    if (event->type() == QEvent::WindowActivate && !config.started)
         ErrorReport::guarded([this] { FormActivate(); });
     // Hints go to status panel 0 through the hint hook only.
     if (event->type() == QEvent::StatusTip)

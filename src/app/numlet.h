@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/errorreport.h"
+#include "config/configuration.h"
 #include "drill/scoring.h"
 #include "generator/acceptance.h"
 #include "generator/candidate.h"
@@ -63,7 +64,6 @@ private:
     void connectWindowHandlers();
     template <typename Sender, typename Signal>
     void bindHandler(Sender *sender, Signal signal, void (TNumlet::*handler)());
-    void FormActivate();
     void showHint(const QString &hint);
     void setActivePage(int index);
     void updateMemoryDisplay();
@@ -77,7 +77,6 @@ private:
     TFileDialog *SaveDialog1 = nullptr;
     QString programFolder; // the executable's folder, with its trailing separator
     QString currentHint;
-    bool formActivated = false;
     RandomGenerator random; // the program's one Random(n)
 
     int Random(int n) { return int(random.next(std::uint32_t(n))); }
@@ -225,6 +224,29 @@ private:
 
     WorksheetState worksheet;
     QMetaObject::Connection lineCheck; // EBox1's clicks while BBox20 is checked
+
+    // ---- Settings: the start and close sequences (src/config/numlet_config.cpp) ----------------
+protected:
+    void closeEvent(QCloseEvent *event) override; // FormCloseQuery; the close is never refused
+
+private slots:
+    void ComboBox5Change();
+
+private:
+    void connectConfigHandlers();
+    // The first activation: the settings, the names list, the first example, the pictures.
+    Q_INVOKABLE void FormActivate();
+    void FormCloseQuery();
+    void ApplyPanelFont();
+    void LoadConfiguration();
+    void SaveConfiguration();
+    void fillFontBox();
+    void setFontBoxText(const QString &text);
+    QWidget *configControl(const ConfigKey &key) const;
+    void applyConfigValue(const ConfigKey &key, const ConfigValue &value);
+    ConfigValue configValueOf(const ConfigKey &key) const;
+
+    ConfigState config;
 
     // ---- Printed worksheets (src/worksheet/numlet_printing.cpp) ------------------------------
 private slots:

@@ -26,6 +26,9 @@ void setUpApplication()
 {
     QApplication::setApplicationName(applicationName());
     QApplication::setApplicationVersion(QStringLiteral("2.13"));
+    // The desktop entry's name: on Wayland it is the window's app id, which finds the entry's
+    // icon and name for the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NUMLET_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Fonts::installSubstitutions();
 }

@@ -95,6 +95,17 @@ ConfigValue ReadConfigValue(const ProfileFile &file, const ConfigKey &key);
 // A value of the wrong type writes the key's default.
 void WriteConfigValue(ProfileFile &file, const ConfigKey &key, const ConfigValue &value);
 
+// The window's part in the settings' life: they are read once, before the first example, and
+// written once, at the close.
+struct ConfigState
+{
+    bool started = false; // the start sequence has run (or is running); it runs once per run
+    bool closed = false;  // the close sequence has run; nothing starts after it
+    // "Blokovat zpomalující akce " is switched off for the first example only: a close in the
+    // middle of it stores the box as the user left it.
+    bool blockingSuspended = false;
+};
+
 // The settings file in a program folder (which ends in the path separator).
 QString ConfigurationPath(const QString &programFolder);
 

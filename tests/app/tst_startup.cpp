@@ -31,6 +31,8 @@ private slots:
         // never appends to a caption ending with it ("Numlet").
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Numlet"));
         QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+        // The Wayland app id, by which the desktop finds the menu entry's name and icon.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("cz.numlet.Numlet"));
     }
 
     void errorBoxIsTitledWithTheProgramTitle()
@@ -49,6 +51,29 @@ private slots:
         ErrorReport::report(QStringLiteral("Cannot open file C:\\x.nlx"));
         QCOMPARE(title, QStringLiteral("Numlet 2.13"));
         QCOMPARE(text, QStringLiteral("Cannot open file C:\\x.nlx"));
+    }
+
+    // An operation that fails in several places says so once, every reason in the one box.
+    void reportsOfABatchShareOneBox()
+    {
+        QStringList shown;
+        ErrorReport::setReporter([&](const QString &text) { shown << text; });
+        {
+            const ErrorReport::Batch outer;
+            ErrorReport::report(QStringLiteral("Cannot create file a"));
+            {
+                const ErrorReport::Batch inner;
+                ErrorReport::report(QStringLiteral("Cannot create file b"));
+            }
+            ErrorReport::report(QStringLiteral("Cannot create file a"));
+            QCOMPARE(shown, QStringList());
+        }
+        {
+            const ErrorReport::Batch quiet;
+        }
+        ErrorReport::report(QStringLiteral("later"));
+        ErrorReport::setReporter({});
+        QCOMPARE(shown, (QStringList{"Cannot create file a\nCannot create file b", "later"}));
     }
 
     void splashIsTheShapedPicture()
