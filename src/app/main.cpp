@@ -32,6 +32,12 @@ int main(int argc, char *argv[])
 
     TNumlet window(Platform::programFolder());
     window.show();
+    // A session that ends, or a `kill`, closes the window as the close button does, so the
+    // settings and the names are written and a running examination ends properly.
+    Platform::onTerminationRequest([&window] {
+        window.close();
+        QCoreApplication::quit();
+    });
     splash->hide();
 
     const int result = QApplication::exec();

@@ -5,19 +5,28 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#ifndef QT_NO_SESSIONMANAGER
+#include <QSessionManager>
+#endif
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QUrl>
 #include <QWidget>
 
+#include <memory>
+#include <utility>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -167,6 +176,50 @@ std::int64_t tickCount()
 QDateTime currentDateTime()
 {
     return dateTimeSource() ? dateTimeSource()() : QDateTime::currentDateTime();
+}
+
+#ifndef Q_OS_WIN
+// The signal handler may only write a byte; the event loop reads it and does the rest.
+static int terminationPipe[2] = {-1, -1};
+
+static void signalArrived(int signal)
+{
+    const unsigned char byte = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(terminationPipe[1], &byte, 1);
+}
+#endif
+
+void onTerminationRequest(std::function<void()> handler)
+{
+    auto once = std::make_shared<std::function<void()>>(std::move(handler));
+    const auto run = [once] {
+        if (!*once)
+            return;
+        const auto handle = std::exchange(*once, {});
+        handle();
+    };
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
+                     [run](QSessionManager &) { run(); });
+#endif
+#ifndef Q_OS_WIN
+    if (terminationPipe[0] >= 0 ||
+        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [notifier, run] {
+        unsigned char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(terminationPipe[0], &byte, 1);
+        notifier->setEnabled(false);
+        run();
+    });
+    struct sigaction action = {};
+    action.sa_handler = signalArrived;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART | SA_RESETHAND; // the second signal takes its default course
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(signal, &action, nullptr);
+#endif
 }
 
 void shellOpenUrl(const QString &url)

@@ -33,6 +33,13 @@ QString programFolder(const QString &executableFolder, const QString &userDataFo
 // The same for this process: its executable's folder and the application's data location.
 QString programFolder();
 
+// Calls the handler from the event loop when the system asks the program to end: SIGTERM (the
+// session ending, a shutdown, `kill`), SIGHUP (the terminal gone) or SIGINT (Ctrl+C), and the
+// desktop session's request to save its data. The handler runs once; a second signal ends the
+// process at once, as if none were handled. Does nothing on Windows, where the session's end
+// reaches the window as a close.
+void onTerminationRequest(std::function<void()> handler);
+
 // Milliseconds since an arbitrary fixed point, for measuring intervals.
 std::int64_t tickCount();
 // The local date and time now.
