@@ -6,6 +6,7 @@
 // Runs offscreen unless QT_QPA_PLATFORM names another platform. Optional argument: the number
 // of rounds (default 7).
 
+#include "benchtools.h"
 #include "drill/history.h"
 #include "drill/overview.h"
 
@@ -45,24 +46,11 @@ QByteArray historyBytes()
     return HistoryFileBytes(runs);
 }
 
-template <typename F> double bestMs(int rounds, F &&work)
-{
-    double best = 1e300;
-    for (int round = 0; round < rounds; ++round) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        best = std::min(best, double(clock.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
 
@@ -75,15 +63,15 @@ int main(int argc, char **argv)
     }
 
     qsizetype lines = 0;
-    const double bare = bestMs(rounds, [&] {
+    const double bare = Bench::bestMs(rounds, [&] {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly))
             lines = file.readAll().split('\n').size();
     });
     qsizetype parsed = 0;
-    const double read = bestMs(rounds, [&] { parsed = ReadHistory(path).runs.size(); });
+    const double read = Bench::bestMs(rounds, [&] { parsed = ReadHistory(path).runs.size(); });
     const auto load = [&](const QString &current, bool paint) {
-        return bestMs(rounds, [&] {
+        return Bench::bestMs(rounds, [&] {
             const HistoryContents history = ReadHistory(path);
             TOverview view(history.runs, PupilNames({}, history.runs), current, history.damaged,
                            folder.path(), nullptr);

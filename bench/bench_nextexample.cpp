@@ -8,6 +8,8 @@
 // Optional argument: the number of rounds (default 7); the ratios printed are the medians.
 
 #include "app/numlet.h"
+#include "benchtools.h"
+#include "benchwindow.h"
 #include "editexp/evaluator.h"
 #include "generator/acceptance.h"
 #include "generator/candidate.h"
@@ -111,18 +113,7 @@ public:
     {
         window.setRandSeed(Seed);
         if (shown) {
-            // The first activation runs the first cycle.
-            window.show();
-            QElapsedTimer waited;
-            waited.start();
-            while (!(window.windowHandle() && window.windowHandle()->isExposed() &&
-                     window.CandidateCounter() > 0)) {
-                if (waited.elapsed() > 10000) {
-                    std::fprintf(stderr, "the window was not shown within 10 s\n");
-                    std::exit(1);
-                }
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-            }
+            Bench::showAndWaitForFirstExample(window);
         } else {
             QMetaObject::invokeMethod(&window, "NextExample");
         }
@@ -170,18 +161,11 @@ private:
     TNumlet window;
 };
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
 
@@ -220,8 +204,9 @@ int main(int argc, char **argv)
         }
         std::printf("%-24s %lld candidates   engine %9.0f/s   hidden %8.0f/s   shown %8.0f/s\n"
                     "%-24s hidden/engine %5.1fx   shown/hidden %5.2fx\n",
-                    s.name, candidates, median(engineRate), median(hiddenRate), median(shownRate),
-                    "", median(hiddenPerEngine), median(shownPerHidden));
+                    s.name, candidates, Bench::median(engineRate), Bench::median(hiddenRate),
+                    Bench::median(shownRate), "", Bench::median(hiddenPerEngine),
+                    Bench::median(shownPerHidden));
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 // share of the page plan, the print preview's rendering of all pages, and the ratio; the goal is
 // a PDF in under two seconds.
 
+#include "benchtools.h"
 #include "editexp/evaluator.h"
 #include "editexp/numbertext.h"
 #include "generator/candidate.h"
@@ -40,24 +41,11 @@ QStringList generatedSheet()
     return lines;
 }
 
-template <typename F> double bestMs(F &&work)
-{
-    double best = 1e300;
-    for (int round = 0; round < Rounds; ++round) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        best = std::min(best, double(clock.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     const QStringList sheet = generatedSheet();
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
@@ -69,9 +57,10 @@ int main(int argc, char **argv)
     const QString pdf = folder.filePath(QStringLiteral("Anna.pdf"));
     const QString text = folder.filePath(QStringLiteral("Priklad"));
     PagePlan plan;
-    const double printing = bestMs([&] { plan = SheetPrinter::writePdf(pdf, a4, sheet, options); });
-    const double exporting = bestMs([&] { WriteExportFile(text, sheet, true); });
-    const double planning = bestMs([&] {
+    const double printing =
+        Bench::bestMs(Rounds, [&] { plan = SheetPrinter::writePdf(pdf, a4, sheet, options); });
+    const double exporting = Bench::bestMs(Rounds, [&] { WriteExportFile(text, sheet, true); });
+    const double planning = Bench::bestMs(Rounds, [&] {
         QPdfWriter writer(folder.filePath(QStringLiteral("unused.pdf")));
         writer.setPageLayout(a4);
         plan = SheetPrinter::plan(writer, sheet, options);
@@ -81,7 +70,7 @@ int main(int argc, char **argv)
     QPrintPreviewWidget preview(&printer);
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
                      [&](QPrinter *target) { SheetPrinter::print(*target, sheet, options); });
-    const double previewing = bestMs([&] { preview.updatePreview(); });
+    const double previewing = Bench::bestMs(Rounds, [&] { preview.updatePreview(); });
 
     std::printf("worksheet: %d examples, sample line: %s\n", SheetLines, qPrintable(sheet[1]));
     std::printf("PDF: %d sheet pages in %d columns + %d key pages in %d columns, %lld bytes\n",

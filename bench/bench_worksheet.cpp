@@ -2,6 +2,7 @@
 // floor of the same work (evaluating each expression and writing its two-decimal text), and
 // saving and reopening the computed sheet. Prints milliseconds per sheet and the ratio.
 
+#include "benchtools.h"
 #include "editexp/evaluator.h"
 #include "editexp/numbertext.h"
 #include "generator/candidate.h"
@@ -45,18 +46,6 @@ QStringList filledInSheet()
     return lines;
 }
 
-template <typename F> double bestMs(F &&work)
-{
-    double best = 1e300;
-    for (int round = 0; round < Rounds; ++round) {
-        QElapsedTimer clock;
-        clock.start();
-        work();
-        best = std::min(best, double(clock.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
 } // namespace
 
 int main()
@@ -64,12 +53,12 @@ int main()
     const QStringList sheet = filledInSheet();
 
     ComputeOutcome outcome;
-    const double engine = bestMs([&] {
+    const double engine = Bench::bestMs(Rounds, [&] {
         QStringList lines = sheet;
         outcome = ComputeWorksheet(lines, ',', false);
     });
     double checksum = 0;
-    const double floor = bestMs([&] {
+    const double floor = Bench::bestMs(Rounds, [&] {
         checksum = 0;
         for (const QString &line : sheet) {
             QByteArray expression = line.left(line.indexOf('=')).toUtf8();
@@ -87,7 +76,7 @@ int main()
     QTemporaryDir folder;
     const QString path = folder.filePath("Anna.nlx");
     qsizetype reopened = 0;
-    const double files = bestMs([&] {
+    const double files = Bench::bestMs(Rounds, [&] {
         WriteWorksheetFile(path, computed);
         reopened = ReadWorksheetFile(path).lines.size();
     });

@@ -7,6 +7,8 @@
 // Optional argument: the number of rounds (default 5); the figures printed are the medians.
 
 #include "app/numlet.h"
+#include "benchtools.h"
+#include "benchwindow.h"
 #include "editexp/evaluator.h"
 #include "editexp/numbertext.h"
 #include "generator/acceptance.h"
@@ -33,17 +35,6 @@ namespace {
 constexpr std::uint32_t Seed = 7;
 constexpr int SheetLines = 5000;
 constexpr char Sep = ','; // the window runs under a Czech locale
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double msSince(const QElapsedTimer &clock)
-{
-    return double(clock.nsecsElapsed()) / 1e6;
-}
 
 // The generator without the window: the next-example cycle under the default constraint ("Výsledek
 // beze zbytku" only, limit 1000), keeping an example when fewer than 100 candidates were rejected.
@@ -112,17 +103,7 @@ public:
     WindowSide() : window(folder.path())
     {
         window.setRandSeed(Seed);
-        window.show();
-        QElapsedTimer waited;
-        waited.start();
-        while (!(window.windowHandle() && window.windowHandle()->isExposed() &&
-                 window.CandidateCounter() > 0)) {
-            if (waited.elapsed() > 10000) {
-                std::fprintf(stderr, "the window was not shown within 10 s\n");
-                std::exit(1);
-            }
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        }
+        Bench::showAndWaitForFirstExample(window);
         control<QAbstractButton>("BBox7")->setChecked(true);
         control<QAbstractButton>("BBox15")->setChecked(true);
         control<QSlider>("TrackBar1")->setValue(SheetLines);
@@ -136,7 +117,7 @@ public:
         clock.start();
         control<QAbstractButton>("SpeedButton3")->click();
         QCoreApplication::processEvents(); // the paint of what the loop left
-        const double ms = msSince(clock);
+        const double ms = Bench::msSince(clock);
         settle();
         return ms;
     }
@@ -149,7 +130,7 @@ public:
         clock.start();
         control<QAbstractButton>("SpeedButton10")->click();
         QCoreApplication::processEvents();
-        const double ms = msSince(clock);
+        const double ms = Bench::msSince(clock);
         settle();
         return ms;
     }
@@ -192,8 +173,7 @@ bool same(const char *what, const QStringList &engine, const QStringList &window
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
@@ -207,7 +187,7 @@ int main(int argc, char **argv)
         QElapsedTimer clock;
         clock.start();
         const QStringList generated = engine.sheet(SheetLines);
-        engineGenerate.push_back(msSince(clock));
+        engineGenerate.push_back(Bench::msSince(clock));
         windowGenerate.push_back(window.generate());
         if (!same("generating", generated, window.lines()))
             return 1;
@@ -220,7 +200,7 @@ int main(int argc, char **argv)
                                     QString::number(outcome.counts.correct),
                                     QString::number(outcome.counts.unsolved),
                                     QString::number(outcome.counts.wrong)));
-        engineCompute.push_back(msSince(clock));
+        engineCompute.push_back(Bench::msSince(clock));
         windowCompute.push_back(window.compute(sheet));
         // The trailer's time may differ by a second; the lines before it may not.
         if (!same("computing", computed.mid(0, SheetLines), window.lines().mid(0, SheetLines)))
@@ -233,7 +213,7 @@ int main(int argc, char **argv)
                         const std::vector<double> &e) {
         std::printf("%-10s window %8.1f ms   engine %8.1f ms   window/engine %6.1fx   "
                     "(goal: window under 1000 ms)\n",
-                    what, median(w), median(e), median(w) / median(e));
+                    what, Bench::median(w), Bench::median(e), Bench::median(w) / Bench::median(e));
     };
     row("generate", windowGenerate, engineGenerate);
     row("compute", windowCompute, engineCompute);
