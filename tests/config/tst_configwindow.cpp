@@ -2,6 +2,7 @@
 // what the close writes, and what neither may do to the user's files when something goes wrong.
 
 #include "../config/cp1250.h"
+#include "support/control.h"
 
 #include "app/errorreport.h"
 #include "app/numlet.h"
@@ -80,10 +81,7 @@ class ConfigWindowTest : public QObject
     }
     template <typename T = QWidget> static T *get(const TNumlet &w, const char *name)
     {
-        T *control = w.findChild<T *>(QLatin1String(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
+        return control<T>(w, name);
     }
     static bool down(const TNumlet &w, const char *name)
     {

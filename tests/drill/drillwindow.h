@@ -6,6 +6,7 @@
 #include "app/asker.h"
 #include "app/errorreport.h"
 #include "app/numlet.h"
+#include "support/control.h"
 #include "widgets/tcolumnlistbox.h"
 #include "widgets/tscaledimage.h"
 #include "widgets/tstatusbarpro.h"
@@ -47,13 +48,7 @@ struct DrillWindow
         Asker::setAsker({});
     }
 
-    template <typename T = QWidget> T *get(const char *name) const
-    {
-        T *control = w.findChild<T *>(QLatin1String(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
-    }
+    template <typename T = QWidget> T *get(const char *name) const { return control<T>(w, name); }
     QString text(const char *label) const { return get<QLabel>(label)->text(); }
     QAbstractButton *button(const char *name) const { return get<QAbstractButton>(name); }
     QLineEdit *edit2() const { return get<QLineEdit>("Edit2"); }

@@ -3,6 +3,7 @@
 // example.
 
 #include "app/numlet.h"
+#include "support/control.h"
 #include "widgets/tgauge.h"
 
 #include <QAbstractButton>
@@ -41,13 +42,7 @@ class CycleDisplayTest : public QObject
 {
     Q_OBJECT
 
-    template <typename T = QWidget> T *get(const char *name)
-    {
-        auto *w = window->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T = QWidget> T *get(const char *name) { return control<T>(*window, name); }
     void invokeNextExample() { QVERIFY(QMetaObject::invokeMethod(window.get(), "NextExample")); }
 
     // Only results equal to 1000 are kept: none comes from 0..10 + 0..10, so a cycle runs to

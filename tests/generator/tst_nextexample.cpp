@@ -4,6 +4,7 @@
 #include "app/errorreport.h"
 #include "app/numlet.h"
 #include "editexp/evaluator.h"
+#include "support/control.h"
 #include "widgets/tgauge.h"
 #include "widgets/tspinedit.h"
 #include "widgets/tstatusbarpro.h"
@@ -23,13 +24,7 @@ class NextExampleTest : public QObject
 {
     Q_OBJECT
 
-    template <typename T = QWidget> T *get(const char *name)
-    {
-        auto *w = window->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T = QWidget> T *get(const char *name) { return control<T>(*window, name); }
     QString example() { return get<QLabel>("LabelF1")->text(); }
     int gauge() { return get<TGauge>("Gauge1")->value(); }
     QString status() { return get<TStatusBarPro>("StatusBarPro1")->panelText(0); }

@@ -4,6 +4,7 @@
 
 #include "app/errorreport.h"
 #include "app/numlet.h"
+#include "support/control.h"
 #include "widgets/tgauge.h"
 #include "widgets/tspinedit.h"
 #include "widgets/tstatusbarpro.h"
@@ -73,13 +74,7 @@ class ParameterControlsTest : public QObject
 {
     Q_OBJECT
 
-    template <typename T = QWidget> T *get(const char *name)
-    {
-        auto *w = window->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T = QWidget> T *get(const char *name) { return control<T>(*window, name); }
     QAbstractButton *button(const char *name) { return get<QAbstractButton>(name); }
     QAbstractButton *speed(int i)
     {

@@ -5,6 +5,7 @@
 #include "app/numlet.h"
 #include "rewards/jpegimage.h"
 #include "rewards/soundplayer.h"
+#include "support/control.h"
 #include "widgets/tlsdirtreecombo28.h"
 #include "widgets/tscaledimage.h"
 
@@ -82,13 +83,7 @@ struct Window
     }
     ~Window() { ErrorReport::setReporter({}); }
 
-    template <typename T = QWidget> T *get(const char *name) const
-    {
-        T *control = w.findChild<T *>(QLatin1String(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
-    }
+    template <typename T = QWidget> T *get(const char *name) const { return control<T>(w, name); }
     TScaledImage *image() const { return get<TScaledImage>("ScaledImage1"); }
     QLabel *number() const { return get<QLabel>("Label3D18"); }
     QAbstractButton *button(const char *name) const { return get<QAbstractButton>(name); }

@@ -6,6 +6,7 @@
 #include "app/errorreport.h"
 #include "app/filedialog.h"
 #include "app/numlet.h"
+#include "support/control.h"
 #include "worksheet/pageplan.h"
 #include "worksheet/sheetprinter.h"
 #include "worksheet/trailer.h"
@@ -125,13 +126,7 @@ struct Window
         ErrorReport::setReporter({});
         TFileDialog::setChooser({});
     }
-    template <typename T = QWidget> T *get(const char *name) const
-    {
-        T *control = w.findChild<T *>(QLatin1String(name));
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
-    }
+    template <typename T = QWidget> T *get(const char *name) const { return control<T>(w, name); }
     void setLines(const QStringList &lines)
     {
         get<QListWidget>("EBox1")->clear();
