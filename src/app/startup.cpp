@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -31,6 +34,25 @@ void setUpApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral(NUMLET_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Fonts::installSubstitutions();
+    installQtTranslation();
+}
+
+bool installQtTranslation()
+{
+    // The program speaks Czech on every system, so Qt's own texts (the buttons of a message box,
+    // the file and print dialogs) do too, wherever Qt's Czech catalogue is installed.
+    static QTranslator *translator = nullptr;
+    if (translator)
+        return true;
+    auto *candidate = new QTranslator(qApp);
+    if (!candidate->load(QLocale(QLocale::Czech, QLocale::Czechia), QStringLiteral("qt"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete candidate;
+        return false;
+    }
+    QCoreApplication::installTranslator(candidate);
+    translator = candidate;
+    return true;
 }
 
 void waitProcessingEvents(int milliseconds)

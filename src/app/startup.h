@@ -14,9 +14,12 @@ QString applicationTitle();
 // How long the splash stays before the main window is made.
 constexpr int SplashMilliseconds = 1350;
 
-// Name, version, style and font faces of the application. It sets no display name: the platform
-// would append one to every window's caption.
+// Name, version, style, font faces and Qt's Czech texts of the application. It sets no display
+// name: the platform would append one to every window's caption.
 void setUpApplication();
+// Qt's own texts in Czech; false when Qt's Czech catalogue is not installed (the texts stay
+// English then). Installed once per process.
+bool installQtTranslation();
 
 // Keeps the interface alive for the given time without keeping a core busy: events are handled
 // as they come, and the wait ends at the first check after more than that time has passed.

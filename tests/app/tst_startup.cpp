@@ -35,6 +35,15 @@ private slots:
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("cz.numlet.Numlet"));
     }
 
+    // The buttons of every message box (the overwrite question's "Ano"/"Ne") and the dialogs.
+    void qtsOwnTextsAreCzech()
+    {
+        if (!Startup::installQtTranslation())
+            QSKIP("Qt's Czech catalogue (qt6-translations-l10n) is not installed");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ano"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&Ne"));
+    }
+
     void errorBoxIsTitledWithTheProgramTitle()
     {
         QString title, text;
