@@ -64,8 +64,11 @@ private slots:
         if (xvfb.isEmpty() || xwininfo.isEmpty() || xprop.isEmpty())
             QSKIP("needs Xvfb, xwininfo and xprop (packages xvfb, x11-utils)");
         QVERIFY(runtime.isValid());
-        // The server writes the display number it chose once it is ready.
-        server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+        // The server writes the display number it chose once it is ready. Without -noreset it
+        // starts afresh whenever its last client leaves, and a program connecting just then (as
+        // one of the window listings ends) is turned away.
+        server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+                            "-noreset"});
         QVERIFY(server.waitForStarted());
         QByteArray number;
         while (!number.contains('\n') && server.waitForReadyRead(10000))
