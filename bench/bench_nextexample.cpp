@@ -117,7 +117,7 @@ public:
         } else {
             QMetaObject::invokeMethod(&window, "NextExample");
         }
-        settle();
+        Bench::settle();
     }
     void reseed() { window.setRandSeed(Seed); }
 
@@ -128,7 +128,7 @@ public:
         window.findChild<QAbstractButton *>("BBox19")->setChecked(s.filter);
         window.findChild<QComboBox *>("ComboBox6")->setCurrentText(QStringLiteral("<>"));
         window.findChild<QLineEdit *>("Edit1")->setText(QStringLiteral("1000"));
-        settle();
+        Bench::settle();
     }
 
     // The calls, and the event loop's next turn, which paints what the last call left.
@@ -144,19 +144,11 @@ public:
         r.seconds = double(clock.nsecsElapsed()) / 1e9;
         r.candidates = window.CandidateCounter() - before;
         r.last = window.findChild<QLabel *>("LabelF1")->text().toStdString();
-        settle();
+        Bench::settle();
         return r;
     }
 
 private:
-    static void settle()
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 100)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-
     QTemporaryDir folder;
     TNumlet window;
 };

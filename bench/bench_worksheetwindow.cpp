@@ -113,7 +113,7 @@ public:
         control<QAbstractButton>("BBox7")->setChecked(true);
         control<QAbstractButton>("BBox15")->setChecked(true);
         control<QSlider>("TrackBar1")->setValue(SheetLines);
-        settle();
+        Bench::settle();
     }
     void reseed() { window.setRandSeed(Seed); }
 
@@ -124,20 +124,20 @@ public:
         control<QAbstractButton>("SpeedButton3")->click();
         QCoreApplication::processEvents(); // the paint of what the loop left
         const double ms = Bench::msSince(clock);
-        settle();
+        Bench::settle();
         return ms;
     }
     double compute(const QStringList &sheet)
     {
         list()->clear();
         list()->addItems(sheet);
-        settle();
+        Bench::settle();
         QElapsedTimer clock;
         clock.start();
         control<QAbstractButton>("SpeedButton10")->click();
         QCoreApplication::processEvents();
         const double ms = Bench::msSince(clock);
-        settle();
+        Bench::settle();
         return ms;
     }
     QStringList lines() const
@@ -154,14 +154,6 @@ private:
         return window.findChild<T *>(QLatin1String(name));
     }
     QListWidget *list() const { return control<QListWidget>("EBox1"); }
-    static void settle()
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 100)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-
     QTemporaryDir folder;
     TNumlet window;
 };

@@ -3,8 +3,8 @@
 // What every benchmark measures with: the best and the median of its rounds, and the platform it
 // runs on. Header-only, QtCore, so that the engine benchmarks can use it without a window.
 
-#include <QElapsedTimer>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QtGlobal>
 
 #include <algorithm>

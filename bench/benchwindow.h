@@ -27,4 +27,13 @@ template <typename MainWindow> void showAndWaitForFirstExample(MainWindow &windo
     }
 }
 
+// Lets the window finish what its last step queued (layouts, paints) before the next measurement.
+inline void settle()
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 100)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 } // namespace Bench
