@@ -39,6 +39,22 @@ QByteArray csvField(QString text)
     return '"' + text.toUtf8() + '"';
 }
 
+// A name is typed by a pupil, and the file is opened in spreadsheets: a name that starts like a
+// formula ("=", "+", "-", "@", a tab or a carriage return) would run as one there. Such a name,
+// and one that starts with the apostrophe itself, is written after an apostrophe, which a
+// spreadsheet takes as "text follows" and the reader drops again.
+QString guardedName(const QString &name)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r'");
+    return !name.isEmpty() && formulaStarts.contains(name.front()) ? QLatin1Char('\'') + name
+                                                                   : name;
+}
+
+QString unguardedName(const QString &field)
+{
+    return field.startsWith(QLatin1Char('\'')) ? field.sliced(1) : field;
+}
+
 // The fields of one line; nullopt for a stray quote.
 std::optional<QStringList> csvFields(QStringView line)
 {
@@ -169,7 +185,7 @@ QByteArray HistoryLine(const HistoryRun &run)
     const RunDifficulty &d = run.difficulty;
     const QByteArrayList fields = {
         run.started.toOffsetFromUtc(run.started.offsetFromUtc()).toString(Qt::ISODate).toUtf8(),
-        csvField(run.name),
+        csvField(guardedName(run.name)),
         QByteArray::number(run.exampleCount),
         QByteArray::number(run.right),
         QByteArray::number(run.wrong),
@@ -211,7 +227,7 @@ std::optional<HistoryRun> ParseHistoryLine(QByteArrayView bytes)
     run.started = QDateTime::fromString(f[0], Qt::ISODate);
     if (!run.started.isValid())
         return std::nullopt;
-    run.name = f[1];
+    run.name = unguardedName(f[1]);
     constexpr long long Big = 1'000'000'000;
     const auto n = wholeNumber(f[2], 1, Big), right = wholeNumber(f[3], 0, Big),
                wrong = wholeNumber(f[4], 0, Big), unanswered = wholeNumber(f[5], 0, Big),

@@ -77,6 +77,28 @@ private slots:
         // A line break cannot split a run over two lines.
         run.name = QStringLiteral("A\r\nB");
         QVERIFY(HistoryLine(run).startsWith("2024-03-05T14:07:09+01:00,A  B,10,"));
+        // A name that a spreadsheet would run as a formula is written after an apostrophe, as is
+        // a name starting with one; reading drops it again.
+        const QList<std::pair<QString, QByteArray>> guarded = {
+            {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+            {"+1", "'+1"},
+            {"-Eva", "'-Eva"},
+            {"@SUM(A1)", "'@SUM(A1)"},
+            {"\tEva", "'\tEva"},
+            {"'Eva", "''Eva"},
+            {"Eva=1", "Eva=1"},
+            {"Eva'", "Eva'"},
+        };
+        for (const auto &[name, field] : guarded) {
+            run.name = name;
+            const QByteArray line = HistoryLine(run);
+            QVERIFY2(line.startsWith("2024-03-05T14:07:09+01:00," + field + ",10,"),
+                     line.constData());
+            const auto back = ParseHistoryLine(line.chopped(2));
+            QVERIFY(back);
+            QCOMPARE(back->name, name);
+        }
+        run.name = QStringLiteral("A\r\nB");
         // A rate keeps one decimal; the time its offset from UTC.
         run.rate = 66.7;
         run.started = at("2024-07-01T08:00:00+02:00");
