@@ -44,9 +44,9 @@ std::function<QDateTime()> &dateTimeSource()
     static std::function<QDateTime()> source;
     return source;
 }
-std::function<void(const QString &)> &textEditor()
+std::function<bool(const QString &)> &textEditor()
 {
-    static std::function<void(const QString &)> editor;
+    static std::function<bool(const QString &)> editor;
     return editor;
 }
 } // namespace
@@ -227,17 +227,15 @@ void shellOpenUrl(const QString &url)
     QDesktopServices::openUrl(QUrl(url));
 }
 
-void openInTextEditor(const QString &path)
+bool openInTextEditor(const QString &path)
 {
-    if (textEditor()) {
-        textEditor()(path);
-        return;
-    }
-    // The program and its argument go to the system as they are: no shell parses the path.
+    if (textEditor())
+        return textEditor()(path);
+        // The program and its argument go to the system as they are: no shell parses the path.
 #ifdef Q_OS_WIN
-    QProcess::startDetached(QStringLiteral("notepad"), {QDir::toNativeSeparators(path)});
+    return QProcess::startDetached(QStringLiteral("notepad"), {QDir::toNativeSeparators(path)});
 #else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 #endif
 }
 
@@ -256,7 +254,7 @@ void setDateTimeSource(std::function<QDateTime()> source)
     dateTimeSource() = std::move(source);
 }
 
-void setTextEditor(std::function<void(const QString &path)> editor)
+void setTextEditor(std::function<bool(const QString &path)> editor)
 {
     textEditor() = std::move(editor);
 }

@@ -47,8 +47,8 @@ QDateTime currentDateTime();
 
 // Asks the desktop to open a link (mailto: or a web address). Failures have no visible effect.
 void shellOpenUrl(const QString &url);
-// Opens a text file in the system's plain-text editor.
-void openInTextEditor(const QString &path);
+// Opens a text file in the system's plain-text editor; false when no editor could be started.
+bool openInTextEditor(const QString &path);
 // Draws attention to the window's task-bar entry once.
 void flashTaskBar(QWidget *window);
 
@@ -56,6 +56,6 @@ void flashTaskBar(QWidget *window);
 // which file would be opened without launching anything. An empty function restores the system's.
 void setTickSource(std::function<std::int64_t()> source);
 void setDateTimeSource(std::function<QDateTime()> source);
-void setTextEditor(std::function<void(const QString &path)> editor);
+void setTextEditor(std::function<bool(const QString &path)> editor);
 
 } // namespace Platform

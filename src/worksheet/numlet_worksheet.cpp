@@ -244,5 +244,7 @@ void TNumlet::SpeedButton4Click()
     if (FileHoldsAnswers(target) && !Asker::ask(OverwriteQuestion(target)))
         return;
     WriteExportFile(target, worksheetItems(), ui->BBox8->isChecked());
-    Platform::openInTextEditor(target);
+    // The file is written either way; without an editor the teacher still learns where it is.
+    if (!Platform::openInTextEditor(target))
+        ErrorReport::report(EditorFailure(target));
 }

@@ -3,6 +3,7 @@
 #include "textfile/textfile.h"
 #include "worksheet/worksheet.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -18,6 +19,12 @@ OpenedWorksheet ReadWorksheetFile(const QString &path)
 void WriteWorksheetFile(const QString &path, const QStringList &items)
 {
     WriteTextFile(path, items);
+}
+
+QString EditorFailure(const QString &path)
+{
+    return QStringLiteral("Soubor %1 je uložen, ale textový editor se nepodařilo spustit.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 void WriteExportFile(const QString &path, const QStringList &items, bool aligned)

@@ -26,6 +26,8 @@ void WriteWorksheetFile(const QString &path, const QStringList &items);
 
 // Writes the export (ExportLines) to the target. Throws FileError "Cannot create file <path>".
 void WriteExportFile(const QString &path, const QStringList &items, bool aligned);
+// The message when the written export could not be opened in a text editor.
+QString EditorFailure(const QString &path);
 
 // Whether a worksheet holds answers (or results): a line with anything after its first "=".
 bool HoldsAnswers(const QStringList &items);

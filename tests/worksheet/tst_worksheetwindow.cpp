@@ -285,6 +285,7 @@ private slots:
             lockedAtOpening =
                 !t.enabled("Panel3") &&
                 t.text("Label3D25") == QStringLiteral("Exportuji uvedené příklady...");
+            return true;
         });
         t.button("SpeedButton4")->click();
         const QString target = QDir(t.dir.path()).filePath("Priklad");
@@ -354,6 +355,21 @@ private slots:
         QCOMPARE(t.errors,
                  QStringList{"Cannot create file " + QDir::toNativeSeparators(t.path("Anna.nlx"))});
         QCOMPARE(t.opened, QStringList());
+        t.verifyWhole();
+    }
+
+    // Without an editor (no desktop handler for text files) the file is still written, and the
+    // message says where it is.
+    void exportWithoutAnEditorSaysWhereTheFileIs()
+    {
+        WorksheetWindow t;
+        t.setLines({"1+2="});
+        t.editorStarts = false;
+        t.button("SpeedButton4")->click();
+        const QString target = QDir(t.dir.path()).filePath("Priklad");
+        QCOMPARE(t.fileAt(target), QByteArray("1+2=\r\n"));
+        QCOMPARE(t.errors, QStringList{"Soubor " + QDir::toNativeSeparators(target) +
+                                       " je uložen, ale textový editor se nepodařilo spustit."});
         t.verifyWhole();
     }
 

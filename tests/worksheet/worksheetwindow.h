@@ -17,7 +17,8 @@
 
 struct WorksheetWindow : DrillWindow
 {
-    QStringList opened;   // files handed to the text editor
+    QStringList opened; // files handed to the text editor
+    bool editorStarts = true;
     QStringList proposed; // "dialog|initial folder|proposed name" of every dialog shown
     QString choice;       // the dialogs' answer; empty cancels
     QTimer probe;         // fires at every message pump of a loop, while it runs
@@ -26,7 +27,10 @@ struct WorksheetWindow : DrillWindow
                              const QString &programFolder = QString())
         : DrillWindow(locale, programFolder)
     {
-        Platform::setTextEditor([this](const QString &path) { opened << path; });
+        Platform::setTextEditor([this](const QString &path) {
+            opened << path;
+            return editorStarts;
+        });
         TFileDialog::setChooser([this](const TFileDialog &dialog) {
             proposed << dialog.objectName() + "|" + dialog.InitialDir + "|" + dialog.FileName;
             return choice;
