@@ -5,7 +5,7 @@
 #include "app/decimalseparator.h"
 #include "app/errorreport.h"
 #include "app/numlet.h"
-#include "generator/framepacer.h"
+#include "generator/numlet_framepacer.h"
 #include "generator/parameters.h"
 #include "generator/templates.h"
 #include "ui_numlet.h"

@@ -2,7 +2,7 @@
 // that is switched on, or the generation limit is reached.
 
 #include "app/numlet.h"
-#include "generator/framepacer.h"
+#include "generator/numlet_framepacer.h"
 #include "ui_numlet.h"
 
 #include <QCoreApplication>

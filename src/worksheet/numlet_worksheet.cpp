@@ -6,7 +6,7 @@
 #include "app/numlet.h"
 #include "app/platform.h"
 #include "drill/examineefile.h"
-#include "generator/framepacer.h"
+#include "generator/numlet_framepacer.h"
 #include "ui_numlet.h"
 #include "worksheet/trailer.h"
 #include "worksheet/worksheetfile.h"

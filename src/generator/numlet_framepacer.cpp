@@ -1,4 +1,4 @@
-#include "generator/framepacer.h"
+#include "generator/numlet_framepacer.h"
 
 #include <QCoreApplication>
 #include <QEvent>
