@@ -3,6 +3,7 @@
 
 #include "config/configuration.h"
 #include "cp1250.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +11,6 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -258,15 +257,12 @@ private slots:
         // A file-size limit stands in for a full disk, and works for root too.
         const QByteArray previous = "[Setup]\r\nB7=0\r\n";
         writeFile(path(), previous);
-        rlimit saved{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const QString error = WriteConfigurationFile(path(), defaults());
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
+        QString error;
+        {
+            const FileSizeLimit limit(64);
+            QVERIFY(limit.active);
+            error = WriteConfigurationFile(path(), defaults());
+        }
         QVERIFY2(error.startsWith(QStringLiteral("Cannot create file ")), qPrintable(error));
         QCOMPARE(readFile(path()), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),

@@ -3,6 +3,7 @@
 
 #include "../config/cp1250.h"
 #include "support/control.h"
+#include "support/filesizelimit.h"
 
 #include "app/errorreport.h"
 #include "app/numlet.h"
@@ -27,11 +28,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -525,15 +522,9 @@ private slots:
             closed = w->close();
         } else {
 #ifdef Q_OS_UNIX
-            rlimit saved{};
-            QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit small = saved;
-            small.rlim_cur = 4;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+            const FileSizeLimit limit(4);
+            QVERIFY(limit.active);
             closed = w->close();
-            setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, oldHandler);
 #endif
         }
         QVERIFY(closed);

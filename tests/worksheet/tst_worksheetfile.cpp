@@ -2,6 +2,7 @@
 // and line ends read back to the same lines, the fallback to UTF-8 for characters Windows-1250
 // cannot hold, and the error texts of files that cannot be read or written.
 
+#include "support/filesizelimit.h"
 #include "textfile/textfile.h"
 #include "worksheet/trailer.h"
 #include "worksheet/worksheet.h"
@@ -19,8 +20,6 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -326,15 +325,12 @@ void TestWorksheetFile::failedWriteKeepsPreviousFile()
     QStringList big;
     for (int i = 0; i < 1000; ++i)
         big.append(QStringLiteral("%1+%1=").arg(i));
-    rlimit old{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 512;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString text = errorText([&] { WriteWorksheetFile(path("Anna.nlx"), big); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    QString text;
+    {
+        const FileSizeLimit limit(512);
+        QVERIFY(limit.active);
+        text = errorText([&] { WriteWorksheetFile(path("Anna.nlx"), big); });
+    }
     QCOMPARE(text, "Cannot create file " + QDir::toNativeSeparators(path("Anna.nlx")));
     QCOMPARE(readBytes(path("Anna.nlx")), QByteArray("1+1=2\r\n"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"Anna.nlx"});
