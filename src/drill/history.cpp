@@ -6,14 +6,12 @@
 #include "textfile/textfile.h"
 
 #include <QCollator>
-#include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace {
 
@@ -279,28 +277,14 @@ HistoryContents ParseHistory(QByteArrayView bytes)
 
 HistoryContents ReadHistory(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("Cannot open file %1")
-                                     .arg(QDir::toNativeSeparators(path))
-                                     .toStdString());
-    return ParseHistory(file.readAll());
+    return ParseHistory(ReadFileBytes(path));
 }
 
 void AppendHistoryRun(const QString &path, const HistoryRun &run)
 {
-    QByteArray bytes;
-    QFile old(path);
-    if (old.exists()) {
-        if (!old.open(QIODevice::ReadOnly))
-            throw std::runtime_error(QStringLiteral("Cannot open file %1")
-                                         .arg(QDir::toNativeSeparators(path))
-                                         .toStdString());
-        bytes = old.readAll();
-        old.close();
-    }
+    QByteArray bytes = QFileInfo::exists(path) ? ReadFileBytes(path) : QByteArray();
     if (bytes.isEmpty())
         bytes = HistoryHeaderLine();
     else if (!bytes.endsWith('\n'))

@@ -134,15 +134,20 @@ QByteArray EncodeTextLines(const QStringList &items)
     return utf8(text);
 }
 
-QStringList ReadTextFile(const QString &path)
+QByteArray ReadFileBytes(const QString &path)
 {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("Cannot open file %1").arg(pathText(path)).toStdString());
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw FileError(QStringLiteral("Cannot open file %1").arg(pathText(path)).toStdString());
-    return DecodeTextLines(bytes);
+    return bytes;
+}
+
+QStringList ReadTextFile(const QString &path)
+{
+    return DecodeTextLines(ReadFileBytes(path));
 }
 
 void WriteFileBytes(const QString &path, const QByteArray &bytes)

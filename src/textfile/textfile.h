@@ -34,7 +34,10 @@ QStringList DecodeTextLines(const QByteArray &bytes);
 // byte-order mark, so no character is ever lost.
 QByteArray EncodeTextLines(const QStringList &items);
 
-// Reads a whole file; throws FileError "Cannot open file <path>" when it cannot be read.
+// The bytes of a whole file; throws FileError "Cannot open file <path>" when it cannot be read.
+QByteArray ReadFileBytes(const QString &path);
+
+// Reads a whole file (ReadFileBytes) and decodes its lines (DecodeTextLines).
 QStringList ReadTextFile(const QString &path);
 
 // Replaces a file through a temporary one, so a failed write leaves the previous file whole;
