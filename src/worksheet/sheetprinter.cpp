@@ -2,13 +2,14 @@
 
 #include "textfile/textfile.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <array>
 
@@ -140,22 +141,22 @@ bool print(QPagedPaintDevice &device, const QStringList &lines, const PrintOptio
 PagePlan writePdf(const QString &path, const QPageLayout &layout, const QStringList &lines,
                   const PrintOptions &options)
 {
-    const FileError failed(QStringLiteral("Cannot create file %1").arg(path).toStdString());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw failed;
+    // Painted into memory first, then written as every file of the program is: whole or not at
+    // all.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     PagePlan p;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setPageLayout(layout);
         writer.setTitle(options.name);
         writer.setCreator(QStringLiteral("Numlet"));
         if (!print(writer, lines, options, &p))
-            throw failed;
+            throw FileError(QStringLiteral("Cannot create file %1")
+                                .arg(QDir::toNativeSeparators(path))
+                                .toStdString());
     }
-    // Qt's commit can miss a short write (a full disk, a size limit); the flush catches it.
-    if (!file.flush() || !file.commit())
-        throw failed;
+    WriteFileBytes(path, pdf.data());
     return p;
 }
 
