@@ -8,7 +8,7 @@
 
 #include "benchtools.h"
 #include "drill/history.h"
-#include "drill/overview.h"
+#include "drill/numlet_overview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

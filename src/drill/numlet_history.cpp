@@ -3,7 +3,7 @@
 
 #include "app/numlet.h"
 #include "drill/history.h"
-#include "drill/overview.h"
+#include "drill/numlet_overview.h"
 #include "ui_numlet.h"
 
 void TNumlet::BeginRunRecord()

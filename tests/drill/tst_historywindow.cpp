@@ -4,7 +4,7 @@
 
 #include "app/filedialog.h"
 #include "drill/history.h"
-#include "drill/overview.h"
+#include "drill/numlet_overview.h"
 #include "drillwindow.h"
 #include "historyheader.h"
 #include "widgets/tspinedit.h"
