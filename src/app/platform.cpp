@@ -51,6 +51,62 @@ std::function<bool(const QString &)> &textEditor()
 }
 } // namespace
 
+#ifndef Q_OS_WIN
+// A folder that only this user can reach: a real directory (not a link) owned by the user, with
+// no access for anyone else. With repair, a folder of the user's that others may enter is closed
+// to them; the check and the change go through one descriptor, so nothing can be swapped between.
+static QString privateFolderProblem(const QString &folder, bool repair)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(folder).constData(), &status) == 0 && S_ISLNK(status.st_mode))
+        return QStringLiteral("%1 je odkaz").arg(folder);
+    // No link is followed here either, should one replace the folder meanwhile.
+    const int fd = ::open(QFile::encodeName(folder).constData(),
+                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOTDIR || errno == ELOOP)
+            return QStringLiteral("%1 není složka").arg(folder);
+        return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    QString problem;
+    if (::fstat(fd, &status) != 0)
+        problem = QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+    else if (status.st_uid != geteuid())
+        problem = QStringLiteral("%1 patří jinému uživateli").arg(folder);
+    else if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0 && (!repair || ::fchmod(fd, 0700) != 0))
+        problem = QStringLiteral("%1 je přístupná i jiným uživatelům").arg(folder);
+    ::close(fd);
+    return problem;
+}
+#endif
+
+QString lockFolder(const QString &fallbackBase, QString *problem)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(fallbackBase);
+    Q_UNUSED(problem);
+    return {};
+#else
+    // The session's runtime folder, when it has one of its own. Qt's runtime location is not
+    // asked: without XDG_RUNTIME_DIR it falls back to a folder under TMPDIR, which differs from
+    // one start to the next.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) &&
+        privateFolderProblem(runtime, false).isEmpty())
+        return runtime;
+    const QString folder = QStringLiteral("%1/numlet-%2").arg(fallbackBase).arg(geteuid());
+    // An existing folder is taken only when it passes the same check: another user could have
+    // made it first, or left a link there.
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    QString why = privateFolderProblem(folder, true);
+    if (why.isEmpty())
+        return folder;
+    if (problem)
+        *problem = why;
+    return {};
+#endif
+}
+
 bool acquireSingleInstance(const QString &name)
 {
 #ifdef Q_OS_WIN
@@ -60,15 +116,18 @@ bool acquireSingleInstance(const QString &name)
     // An abandoned mutex (its owner died) or a failed wait lets this instance start.
     return WaitForSingleObject(mutex, 0) != WAIT_TIMEOUT;
 #else
-    // An advisory lock on a file in the user's own runtime folder, which no other user can write
-    // to; the kernel releases the lock when the holder exits or is killed, so a crashed instance
-    // never blocks the next start. Only without a runtime folder does the shared temporary folder
-    // hold it, and there a file of another user is never taken for a lock.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    const QString path = runtime.isEmpty()
-                             ? QDir::tempPath() + QLatin1Char('/') + name + QLatin1Char('-') +
-                                   QString::number(geteuid()) + QLatin1String(".lock")
-                             : runtime + QLatin1Char('/') + name + QLatin1String(".lock");
+    // An advisory lock on a file in a folder that no other user can write to; the kernel releases
+    // the lock when the holder exits or is killed, so a crashed instance never blocks the next
+    // start.
+    QString problem;
+    const QString folder = lockFolder(QStringLiteral("/tmp"), &problem);
+    if (folder.isEmpty()) {
+        // Better a second copy than none at all, but the user learns why nothing kept it out.
+        std::fprintf(stderr, "Bez ochrany proti druhému spuštění: %s\n",
+                     problem.toLocal8Bit().constData());
+        return true;
+    }
+    const QString path = folder + QLatin1Char('/') + name + QLatin1String(".lock");
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)

@@ -16,6 +16,11 @@ namespace Platform {
 // Single-instance rule: returns true when this process may run. The lock is held until the
 // process ends; a lock left by a process that died does not count.
 bool acquireSingleInstance(const QString &name);
+// Where the lock file lives on Unix: the session's runtime folder (XDG_RUNTIME_DIR) when it is
+// the user's own, otherwise "<fallbackBase>/numlet-<uid>", made with mode 0700 and used only
+// when it is a folder of the user's that no one else can reach. Empty, with the reason in
+// problem, when neither will do. The base is "/tmp" for the program; tests pass their own.
+QString lockFolder(const QString &fallbackBase, QString *problem = nullptr);
 
 struct MemoryStatus
 {
