@@ -17,7 +17,8 @@ esac
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
     libqt6opengl6-dev libgl-dev
     libjpeg62-turbo-dev fonts-liberation2 fonts-urw-base35 fonts-dejavu-core
-    qt6-translations-l10n) # Qt's own texts (message box buttons, dialogs) in Czech
+    qt6-translations-l10n # Qt's own texts (message box buttons, dialogs) in Czech
+    qt6-tools-dev qt6-l10n-tools) # lupdate and lrelease: the English catalogue
 if [ "$mode" = run ]; then
     packages+=(xvfb xauth) # for a start without a display
 else

@@ -231,6 +231,7 @@ protected:
 
 private slots:
     void ComboBox5Change();
+    void ComboBox8Change(); // the language of the next start
 
 private:
     void connectConfigHandlers();

@@ -59,22 +59,22 @@ static QString privateFolderProblem(const QString &folder, bool repair)
 {
     struct stat status;
     if (::lstat(QFile::encodeName(folder).constData(), &status) == 0 && S_ISLNK(status.st_mode))
-        return QStringLiteral("%1 je odkaz").arg(folder);
+        return QCoreApplication::translate("Platform", "%1 je odkaz").arg(folder);
     // No link is followed here either, should one replace the folder meanwhile.
     const int fd = ::open(QFile::encodeName(folder).constData(),
                           O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOTDIR || errno == ELOOP)
-            return QStringLiteral("%1 není složka").arg(folder);
+            return QCoreApplication::translate("Platform", "%1 není složka").arg(folder);
         return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
     }
     QString problem;
     if (::fstat(fd, &status) != 0)
         problem = QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
     else if (status.st_uid != geteuid())
-        problem = QStringLiteral("%1 patří jinému uživateli").arg(folder);
+        problem = QCoreApplication::translate("Platform", "%1 patří jinému uživateli").arg(folder);
     else if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0 && (!repair || ::fchmod(fd, 0700) != 0))
-        problem = QStringLiteral("%1 je přístupná i jiným uživatelům").arg(folder);
+        problem = QCoreApplication::translate("Platform", "%1 je přístupná i jiným uživatelům").arg(folder);
     ::close(fd);
     return problem;
 }
@@ -123,8 +123,10 @@ bool acquireSingleInstance(const QString &name)
     const QString folder = lockFolder(QStringLiteral("/tmp"), &problem);
     if (folder.isEmpty()) {
         // Better a second copy than none at all, but the user learns why nothing kept it out.
-        std::fprintf(stderr, "Bez ochrany proti druhému spuštění: %s\n",
-                     problem.toLocal8Bit().constData());
+        const QString text =
+            QCoreApplication::translate("Platform", "Bez ochrany proti druhému spuštění: %1")
+                .arg(problem);
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
         return true;
     }
     const QString path = folder + QLatin1Char('/') + name + QLatin1String(".lock");

@@ -37,12 +37,26 @@ void setUpApplication()
     installQtTranslation();
 }
 
+namespace {
+QTranslator *qtCzech = nullptr;     // Qt's own texts in Czech
+QTranslator *programEnglish = nullptr; // the program's English catalogue
+Language language = Language::Czech;
+
+void uninstall(QTranslator *&translator)
+{
+    if (!translator)
+        return;
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    translator = nullptr;
+}
+} // namespace
+
 bool installQtTranslation()
 {
     // The program speaks Czech on every system, so Qt's own texts (the buttons of a message box,
     // the file and print dialogs) do too, wherever Qt's Czech catalogue is installed.
-    static QTranslator *translator = nullptr;
-    if (translator)
+    if (qtCzech)
         return true;
     auto *candidate = new QTranslator(qApp);
     if (!candidate->load(QLocale(QLocale::Czech, QLocale::Czechia), QStringLiteral("qt"),
@@ -51,8 +65,33 @@ bool installQtTranslation()
         return false;
     }
     QCoreApplication::installTranslator(candidate);
-    translator = candidate;
+    qtCzech = candidate;
     return true;
+}
+
+void installLanguage(Language chosen)
+{
+    language = chosen;
+    if (chosen == Language::Czech) {
+        uninstall(programEnglish);
+        installQtTranslation();
+        return;
+    }
+    uninstall(qtCzech);
+    if (programEnglish)
+        return;
+    auto *candidate = new QTranslator(qApp);
+    if (!candidate->load(QStringLiteral(":/i18n/numlet_en.qm"))) {
+        delete candidate;
+        return;
+    }
+    QCoreApplication::installTranslator(candidate);
+    programEnglish = candidate;
+}
+
+Language currentLanguage()
+{
+    return language;
 }
 
 void waitProcessingEvents(int milliseconds)

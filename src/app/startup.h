@@ -2,6 +2,8 @@
 
 // What the program sets up before its main window, in one place, so the tests start the same way.
 
+#include "config/language.h"
+
 #include <QString>
 
 namespace Startup {
@@ -18,8 +20,13 @@ constexpr int SplashMilliseconds = 1350;
 // name: the platform would append one to every window's caption.
 void setUpApplication();
 // Qt's own texts in Czech; false when Qt's Czech catalogue is not installed (the texts stay
-// English then). Installed once per process.
+// English then).
 bool installQtTranslation();
+// The face of windows made from now on: Czech (the program's own texts, Qt's in Czech) or
+// English (the program's English catalogue; Qt's own texts are English anyway). Replaces the
+// language of an earlier call.
+void installLanguage(Language language);
+Language currentLanguage();
 
 // Keeps the interface alive for the given time without keeping a core busy: events are handled
 // as they come, and the wait ends at the first check after more than that time has passed.

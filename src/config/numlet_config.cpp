@@ -4,6 +4,8 @@
 #include "app/comboboxchange.h"
 #include "app/errorreport.h"
 #include "app/numlet.h"
+#include "app/startup.h"
+#include "config/language.h"
 #include "ui_numlet.h"
 
 #include <QCloseEvent>
@@ -28,6 +30,28 @@ QString nameOf(std::string_view s)
 void TNumlet::connectConfigHandlers()
 {
     ComboBoxChange::install(ui->ComboBox5, [this] { ComboBox5Change(); });
+    // The language in use; a choice takes effect at the next start.
+    ui->ComboBox8->setCurrentIndex(Startup::currentLanguage() == Language::English ? 1 : 0);
+    ComboBoxChange::install(ui->ComboBox8, [this] { ComboBox8Change(); });
+}
+
+// The choice is written at once, whether or not the settings are kept at the close. A first
+// settings file gets the whole configuration with it: a file with nothing but the language would
+// start every other control from its stored default instead of the form's.
+void TNumlet::ComboBox8Change()
+{
+    const Language chosen =
+        ui->ComboBox8->currentIndex() == 1 ? Language::English : Language::Czech;
+    const QString path = ConfigurationPath(programFolder);
+    if (!QFileInfo::exists(path))
+        SaveConfiguration();
+    const QString error = WriteLanguage(path, chosen);
+    if (!error.isEmpty())
+        ErrorReport::report(error);
+    else
+        showHint(chosen == Startup::currentLanguage()
+                     ? QString()
+                     : tr("Jazyk se změní při příštím spuštění programu."));
 }
 
 void TNumlet::FormActivate()

@@ -1,5 +1,6 @@
 #include "drill/examineefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <stdexcept>
@@ -48,5 +49,5 @@ QString ExamineeFilePath(const QString &programFolder, const QString &name)
 
 QString OverwriteQuestion(const QString &path)
 {
-    return QStringLiteral("Soubor %1 již existuje. Přepsat?").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("Drill", "Soubor %1 již existuje. Přepsat?").arg(QDir::toNativeSeparators(path));
 }

@@ -81,7 +81,7 @@ private:
 
 QString TOverview::AllPupils()
 {
-    return QStringLiteral("Vše");
+    return tr("Vše");
 }
 
 TOverview::TOverview(QList<HistoryRun> runs, const QStringList &pupils, const QString &current,
@@ -89,14 +89,14 @@ TOverview::TOverview(QList<HistoryRun> runs, const QStringList &pupils, const QS
     : QDialog(parent), allRuns(std::move(runs)), damagedLines(damaged)
 {
     setObjectName(QStringLiteral("Prehled"));
-    setWindowTitle(QStringLiteral("Přehled"));
+    setWindowTitle(tr("Přehled"));
     if (parent)
         setFont(parent->font());
     resize(1000, 660);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setToolTip(QStringLiteral("Žák, jehož výsledky se zobrazí"));
+    ComboBox1->setToolTip(tr("Žák, jehož výsledky se zobrazí"));
     ComboBox1->addItem(AllPupils());
     for (const QString &name : pupils)
         ComboBox1->addItem(ShownPupilName(name), name);
@@ -104,13 +104,13 @@ TOverview::TOverview(QList<HistoryRun> runs, const QStringList &pupils, const QS
 
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->setToolTip(QStringLiteral("Co graf ukazuje u všech žáků"));
-    ComboBox2->addItems({QStringLiteral("Úspěšnost"), QStringLiteral("Body")});
+    ComboBox2->setToolTip(tr("Co graf ukazuje u všech žáků"));
+    ComboBox2->addItems({tr("Úspěšnost"), tr("Body")});
 
-    ExportButton = new QPushButton(QStringLiteral("Export do CSV…"), this);
+    ExportButton = new QPushButton(tr("Export do CSV…"), this);
     ExportButton->setObjectName(QStringLiteral("ExportButton"));
-    ExportButton->setToolTip(QStringLiteral("Uloží tabulku do souboru CSV"));
-    auto *close = new QPushButton(QStringLiteral("Zavřít"), this);
+    ExportButton->setToolTip(tr("Uloží tabulku do souboru CSV"));
+    auto *close = new QPushButton(tr("Zavřít"), this);
     close->setObjectName(QStringLiteral("CloseButton"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -144,9 +144,9 @@ TOverview::TOverview(QList<HistoryRun> runs, const QStringList &pupils, const QS
     ChartView->chart()->setMargins(QMargins(4, 4, 4, 4));
 
     auto *top = new QHBoxLayout;
-    auto *pupilLabel = new QLabel(QStringLiteral("Žák :"), this);
+    auto *pupilLabel = new QLabel(tr("Žák :"), this);
     pupilLabel->setBuddy(ComboBox1);
-    auto *measureLabel = new QLabel(QStringLiteral("Graf všech žáků :"), this);
+    auto *measureLabel = new QLabel(tr("Graf všech žáků :"), this);
     measureLabel->setBuddy(ComboBox2);
     top->addWidget(pupilLabel);
     top->addWidget(ComboBox1, 1);
@@ -169,7 +169,7 @@ TOverview::TOverview(QList<HistoryRun> runs, const QStringList &pupils, const QS
     layout->addWidget(split, 1);
 
     SaveDialog1 = new TFileDialog(TFileDialog::Kind::Save, QStringLiteral("SaveDialog1"), this);
-    SaveDialog1->Filter = QStringLiteral("Soubor CSV(*.csv)|*.csv");
+    SaveDialog1->Filter = tr("Soubor CSV(*.csv)|*.csv");
     SaveDialog1->DefaultExt = QStringLiteral("csv");
     SaveDialog1->InitialDir = exportFolder;
 
@@ -284,9 +284,9 @@ void TOverview::showChart()
 void TOverview::exportTable()
 {
     const QString name = pupil();
-    const QString proposed = QStringLiteral("Přehled %1").arg(name);
+    const QString proposed = tr("Přehled %1").arg(name);
     SaveDialog1->FileName =
-        (IsPlainFileName(proposed) ? proposed : QStringLiteral("Přehled")) + QStringLiteral(".csv");
+        (IsPlainFileName(proposed) ? proposed : tr("Přehled")) + QStringLiteral(".csv");
     if (!SaveDialog1->Execute(this))
         return;
     WriteFileBytes(SaveDialog1->FileName, HistoryFileBytes(model->allRuns()));

@@ -163,14 +163,14 @@ void TNumlet::RozhodAno()
 {
     ShowVerdictPicture(true);
     setTextColour(ui->Label1, {QPalette::WindowText}, RightColour);
-    ui->Label1->setText(QStringLiteral("To je správné řešení !!!"));
+    ui->Label1->setText(tr("To je správné řešení !!!"));
 }
 
 void TNumlet::RozhodNe()
 {
     ShowVerdictPicture(false);
     setTextColour(ui->Label1, {QPalette::WindowText}, WrongColour);
-    ui->Label1->setText(QStringLiteral("To je špatné řešení !!!"));
+    ui->Label1->setText(tr("To je špatné řešení !!!"));
 }
 
 void TNumlet::CountUnanswered()

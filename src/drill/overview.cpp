@@ -12,10 +12,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct T
 {
-    return QCoreApplication::translate("Overview", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Overview)
+};
 
 const char *const Headers[OverviewColumn::Count] = {
     QT_TRANSLATE_NOOP("Overview", "Datum a čas"),
@@ -40,7 +40,7 @@ QString rateText(double rate, char separator)
 
 QString rangeText(int lower, int upper)
 {
-    return lower == upper ? QString::number(upper) : tr("%1 až %2").arg(lower).arg(upper);
+    return lower == upper ? QString::number(upper) : T::tr("%1 až %2").arg(lower).arg(upper);
 }
 
 QString durationText(int seconds)
@@ -92,12 +92,12 @@ bool less(const HistoryRun &a, const HistoryRun &b, int column, const QCollator 
 
 QString OverviewHeader(int column)
 {
-    return column >= 0 && column < OverviewColumn::Count ? tr(Headers[column]) : QString();
+    return column >= 0 && column < OverviewColumn::Count ? T::tr(Headers[column]) : QString();
 }
 
 QString ShownPupilName(const QString &name)
 {
-    return name.isEmpty() ? tr("(bez jména)") : name;
+    return name.isEmpty() ? T::tr("(bez jména)") : name;
 }
 
 QString OverviewDateTimeFormat(const QLocale &locale)
@@ -145,7 +145,7 @@ QString OverviewCell(const HistoryRun &run, int column, const QLocale &locale,
     case Decimals:
         return QString::number(d.decimals);
     case Templates:
-        return QString(d.templates).replace(QLatin1String(".."), tr(" až "));
+        return QString(d.templates).replace(QLatin1String(".."), T::tr(" až "));
     }
     return {};
 }
@@ -182,10 +182,10 @@ QString OverviewSummary(const QList<HistoryRun> &runs, bool everyone, int damage
 {
     QString text;
     if (runs.isEmpty()) {
-        text = tr("Žádný zaznamenaný běh zkoušení.");
+        text = T::tr("Žádný zaznamenaný běh zkoušení.");
     } else {
         const PupilSummary s = Summarise(runs);
-        text = tr("Běhů: %1    Průměrná úspěšnost: %2    Nejlepší: %3")
+        text = T::tr("Běhů: %1    Průměrná úspěšnost: %2    Nejlepší: %3")
                    .arg(s.runs)
                    .arg(rateText(s.meanRate, separator), rateText(s.bestRate, separator));
         if (everyone) {
@@ -193,32 +193,32 @@ QString OverviewSummary(const QList<HistoryRun> &runs, bool everyone, int damage
             QSet<QString> names;
             for (const HistoryRun &run : runs)
                 names.insert(run.name);
-            text = tr("Žáků: %1    ").arg(names.size()) + text;
+            text = T::tr("Žáků: %1    ").arg(names.size()) + text;
         } else {
             QString trend;
             switch (s.trend) {
             case Trend::Unknown:
-                trend = tr("zatím nelze určit");
+                trend = T::tr("zatím nelze určit");
                 break;
             case Trend::Rising:
-                trend = tr("zlepšuje se");
+                trend = T::tr("zlepšuje se");
                 break;
             case Trend::Steady:
-                trend = tr("beze změny");
+                trend = T::tr("beze změny");
                 break;
             case Trend::Falling:
-                trend = tr("zhoršuje se");
+                trend = T::tr("zhoršuje se");
                 break;
             }
             if (s.trend != Trend::Unknown)
-                trend += tr(" (%1%2 p. b. na běh)")
+                trend += T::tr(" (%1%2 p. b. na běh)")
                              .arg(s.trendSlope > 0 ? QStringLiteral("+") : QString())
                              .arg(locale.toString(s.trendSlope, 'f', 1));
-            text += tr("    Trend posledních 5 běhů: ") + trend;
+            text += T::tr("    Trend posledních 5 běhů: ") + trend;
         }
     }
     if (damaged > 0)
-        text += tr("    (nečitelných řádků v historii: %1)").arg(damaged);
+        text += T::tr("    (nečitelných řádků v historii: %1)").arg(damaged);
     return text;
 }
 
@@ -249,9 +249,9 @@ OverviewChart ChartOf(QList<HistoryRun> runs, bool everyone, bool points,
             rates.append({at(run), run.rate});
             scores.append({at(run), double(run.points)});
         }
-        add(tr("Úspěšnost"), std::move(rates), false);
-        add(tr("Body"), std::move(scores), true);
-        chart.title = tr("Úspěšnost a body: %1").arg(ShownPupilName(pupil));
+        add(T::tr("Úspěšnost"), std::move(rates), false);
+        add(T::tr("Body"), std::move(scores), true);
+        chart.title = T::tr("Úspěšnost a body: %1").arg(ShownPupilName(pupil));
     } else {
         QHash<QString, QList<QPointF>> byPupil;
         for (const HistoryRun &run : runs)
@@ -259,7 +259,7 @@ OverviewChart ChartOf(QList<HistoryRun> runs, bool everyone, bool points,
         for (const QString &name : pupils)
             if (byPupil.contains(name))
                 add(ShownPupilName(name), byPupil.take(name), points);
-        chart.title = points ? tr("Body všech žáků") : tr("Úspěšnost všech žáků");
+        chart.title = points ? T::tr("Body všech žáků") : T::tr("Úspěšnost všech žáků");
     }
 
     long long low = 0, high = 0;

@@ -115,6 +115,6 @@ void TNumlet::NextExample()
             return;
         drill.AnswerTicks = 0;
         ui->StatusBarPro1->setPanelText(
-            0, i < limit ? QString() : QStringLiteral("Překročena hranice generovacího procesu"));
+            0, i < limit ? QString() : tr("Překročena hranice generovacího procesu"));
     }
 }

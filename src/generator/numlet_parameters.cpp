@@ -7,6 +7,7 @@
 #include "generator/parameters.h"
 #include "ui_numlet.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 
 namespace {
@@ -100,13 +101,13 @@ void TNumlet::BBox18Click()
 void TNumlet::BBox3Click()
 {
     ui->BBox21->setChecked(false);
-    ui->BBox3->setText(QStringLiteral("Jen kladné výsledky"));
+    ui->BBox3->setText(tr("Jen kladné výsledky"));
 }
 
 void TNumlet::BBox21Click()
 {
     ui->BBox3->setChecked(false);
-    ui->BBox3->setText(QStringLiteral("Jen záporné výsledky"));
+    ui->BBox3->setText(tr("Jen záporné výsledky"));
 }
 
 void TNumlet::BBox2Click()
@@ -126,7 +127,7 @@ void TNumlet::ComboBox6Change()
     const QColor colour =
         look->windowText ? palette().color(QPalette::WindowText) : QColor::fromRgb(look->rgb);
     setTextColour(box, {QPalette::Text, QPalette::ButtonText}, colour);
-    setHint(box, QString::fromUtf8(look->hint));
+    setHint(box, QCoreApplication::translate("Parameters", look->hint));
 }
 
 void TNumlet::Edit1Change()
@@ -142,7 +143,7 @@ void TNumlet::TrackBar2Change()
 {
     const int limit = ui->TrackBar2->value();
     ui->Gauge1->setMaximum(limit);
-    setHint(ui->TrackBar2, QStringLiteral("Hranice generovacího procesu: %1").arg(limit));
+    setHint(ui->TrackBar2, tr("Hranice generovacího procesu: %1").arg(limit));
     ui->Edit2->setFocus();
 }
 
@@ -151,7 +152,7 @@ void TNumlet::TrackBar1Change()
     const int count = ui->TrackBar1->value();
     ui->Gauge2->setMaximum(count);
     SpeedButton5Click(); // a new number of examples ends a running examination
-    setHint(ui->TrackBar1, QStringLiteral("Vybráno : %1 příkladů").arg(count));
+    setHint(ui->TrackBar1, tr("Vybráno : %1 příkladů").arg(count));
 }
 
 // A disabled control keeps the style's greyed text.

@@ -84,7 +84,7 @@ void TNumlet::DirTreePathChange(const QString &selectedPath)
 {
     rewards.PictureFolder = selectedPath;
     ReadFileNames();
-    ui->Label3D19->setText(QStringLiteral("Nalezeno %1 obrázků").arg(rewards.PictureList.size()));
+    ui->Label3D19->setText(tr("Nalezeno %1 obrázků").arg(rewards.PictureList.size()));
     if (rewards.PictureList.isEmpty())
         ui->SB10->setChecked(false);
 }

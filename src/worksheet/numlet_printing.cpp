@@ -85,7 +85,7 @@ void TNumlet::SpeedButton14Click()
     printer.setDocName(pdfFileName(sheet.name).chopped(4));
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
-    preview.setWindowTitle(QStringLiteral("Tisk pracovního listu"));
+    preview.setWindowTitle(tr("Tisk pracovního listu"));
     // Room for a whole page at a readable size.
     if (const QScreen *shown = screen()) {
         const QRect room = shown->availableGeometry();
@@ -94,10 +94,10 @@ void TNumlet::SpeedButton14Click()
 
     // A row of its own above the preview: in the toolbar they would hide behind its overflow.
     auto *options = new QWidget(&preview);
-    auto *withKey = new QCheckBox(QStringLiteral("Přiložit klíč správných výsledků"), options);
+    auto *withKey = new QCheckBox(tr("Přiložit klíč správných výsledků"), options);
     withKey->setObjectName(QStringLiteral("PrintKeyBox"));
     withKey->setChecked(true);
-    auto *save = new QPushButton(QStringLiteral("Uložit jako PDF"), options);
+    auto *save = new QPushButton(tr("Uložit jako PDF"), options);
     save->setObjectName(QStringLiteral("SavePdfButton"));
     save->setAutoDefault(false);
     auto *row = new QHBoxLayout(options);
@@ -117,7 +117,7 @@ void TNumlet::SpeedButton14Click()
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *target) {
         ErrorReport::guarded([&] {
             if (!SheetPrinter::print(*target, lines, current()))
-                throw std::runtime_error(QStringLiteral("Tisk na tiskárnu %1 se nezdařil.")
+                throw std::runtime_error(tr("Tisk na tiskárnu %1 se nezdařil.")
                                              .arg(target->printerName())
                                              .toStdString());
         });

@@ -100,7 +100,7 @@ void TNumlet::SpeedButton3Click()
     drill.stopRequest = 0;
     const int count = ui->TrackBar1->value();
     ui->Gauge2->setMaximum(count);
-    showBusy(QStringLiteral("Sestavuji příklady dle zadaných parametrů..."));
+    showBusy(tr("Sestavuji příklady dle zadaných parametrů..."));
 
     // However the loop ends (done, Stop, an error of the next-example cycle), the window comes
     // back whole.
@@ -162,7 +162,7 @@ void TNumlet::SpeedButton10Click()
     const bool calculatorEnabled = ui->SpeedButton7->isEnabled();
     ui->Panel3->setEnabled(false);
     ui->SpeedButton7->setEnabled(false);
-    showBusy(QStringLiteral("Počítám zadané příklady..."));
+    showBusy(tr("Počítám zadané příklady..."));
 
     // The end steps run also after Stop and after an answer that is not a number, so the
     // window is usable again and the lines computed so far keep their results.
@@ -231,7 +231,7 @@ void TNumlet::SpeedButton4Click()
         return;
     // The toolbar stays locked while messages run, so nothing changes the list under the export.
     ui->Panel3->setEnabled(false);
-    showBusy(QStringLiteral("Exportuji uvedené příklady..."));
+    showBusy(tr("Exportuji uvedené příklady..."));
     const auto end = qScopeGuard([this] {
         endBusy();
         ui->Panel3->setEnabled(true);

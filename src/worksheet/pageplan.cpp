@@ -3,10 +3,19 @@
 #include "textfile/textfile.h"
 #include "worksheet/worksheet.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+// The printed sheet speaks the language of the window that prints it.
+struct T
+{
+    Q_DECLARE_TR_FUNCTIONS(PrintedSheet)
+};
+} // namespace
 
 // ---- What prints ---------------------------------------------------------------------------
 
@@ -67,11 +76,11 @@ QString VerdictText(PrintVerdict verdict)
 {
     switch (verdict) {
     case PrintVerdict::Right:
-        return QStringLiteral("správně");
+        return T::tr("správně");
     case PrintVerdict::Wrong:
-        return QStringLiteral("chyba");
+        return T::tr("chyba");
     case PrintVerdict::Unsolved:
-        return QStringLiteral("nevyřešeno");
+        return T::tr("nevyřešeno");
     case PrintVerdict::None:
         break;
     }
@@ -90,8 +99,8 @@ QString PrintedSheetName(const QString &worksheetFile, const QString &nameBoxTex
 
 QString PageFooter(bool key, int page, int pages)
 {
-    const QString footer = QStringLiteral("strana %1 / %2").arg(page).arg(pages);
-    return key ? QStringLiteral("klíč – ") + footer : footer;
+    const QString footer = T::tr("strana %1 / %2").arg(page).arg(pages);
+    return key ? T::tr("klíč – ") + footer : footer;
 }
 
 double PrintFontPoints(PrintFont font)
@@ -443,8 +452,8 @@ void Layout::layOutSheet(const PrintedWorksheet &sheet, const QString &name)
     startPage();
     if (!name.isEmpty())
         addWrapped(PrintFont::Title, name, 1.5 * height(PrintFont::Title));
-    const QStringList fields{QStringLiteral("Jméno:"), QStringLiteral("Třída:"),
-                             QStringLiteral("Datum:")};
+    const QStringList fields{T::tr("Jméno:"), T::tr("Třída:"),
+                             T::tr("Datum:")};
     double labels = 0;
     for (const QString &field : fields)
         labels = std::max(labels, width(PrintFont::Header, field));
@@ -468,7 +477,7 @@ void Layout::layOutKey(const PrintedWorksheet &sheet, const QString &name)
 {
     keyPart = true;
     startPage();
-    addWrapped(PrintFont::Title, QStringLiteral("Klíč správných výsledků"),
+    addWrapped(PrintFont::Title, T::tr("Klíč správných výsledků"),
                1.5 * height(PrintFont::Title));
     const double step = 1.5 * height(PrintFont::Header);
     if (!name.isEmpty())
@@ -476,10 +485,10 @@ void Layout::layOutKey(const PrintedWorksheet &sheet, const QString &name)
     if (sheet.trailer) {
         const TrailerLabels &t = *sheet.trailer;
         addWrapped(PrintFont::Header,
-                   QStringLiteral("Správně : %1    Nevyřešeno : %2    Chyby : %3")
+                   T::tr("Správně : %1    Nevyřešeno : %2    Chyby : %3")
                        .arg(t.correct, t.unsolved, t.wrong),
                    step);
-        addWrapped(PrintFont::Header, QStringLiteral("Zkontrolováno : ") + t.checked, step);
+        addWrapped(PrintFont::Header, T::tr("Zkontrolováno : ") + t.checked, step);
     }
     y += height(PrintFont::Key);
     pageStart = y;

@@ -3,6 +3,7 @@
 #include "textfile/textfile.h"
 #include "worksheet/worksheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,7 +24,7 @@ void WriteWorksheetFile(const QString &path, const QStringList &items)
 
 QString EditorFailure(const QString &path)
 {
-    return QStringLiteral("Soubor %1 je uložen, ale textový editor se nepodařilo spustit.")
+    return QCoreApplication::translate("Worksheet", "Soubor %1 je uložen, ale textový editor se nepodařilo spustit.")
         .arg(QDir::toNativeSeparators(path));
 }
 
