@@ -7,6 +7,7 @@
 #include "app/memorytext.h"
 #include "app/platform.h"
 #include "ui_numlet.h"
+#include "widgets/accessibility.h"
 #include "widgets/timagelist.h"
 
 #include <QAbstractEventDispatcher>
@@ -28,9 +29,11 @@ TNumlet::TNumlet(const QString &folder, QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TNumlet>()), imageList1(std::make_unique<TImageList>())
 {
+    Accessibility::install(this);
     ui->setupUi(this);
     programFolder = folder;
     setupDesign();
+    setupAccessibility();
     FormCreate();
     connectHandlers();
 }

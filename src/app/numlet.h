@@ -129,6 +129,13 @@ private:
     GenerationState generation;
     FramePacer *framePacer = nullptr; // paints the cycle's display once per frame
 
+    // ---- Screen readers (src/app/numlet_accessibility.cpp) -------------------------------------
+private:
+    void setupAccessibility();
+    void describeExample(); // the example in words, after every NextExample
+    void announceVerdict();
+    void announceRunEnd();
+
     // ---- Expression evaluation: the calculator field (src/editexp/numlet_calculator.cpp) -----
 private slots:
     void SpeedButton7Click();

@@ -90,6 +90,8 @@ void TNumlet::SpeedButton5Click()
 {
     // Before the counters go: the run so far goes into the history.
     RecordRun();
+    if (drill.RunActive)
+        announceRunEnd();
     Timer1->stop();
     Timer3->stop();
     drill.RunActive = false;

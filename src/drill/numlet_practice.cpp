@@ -154,6 +154,7 @@ void TNumlet::judge()
             ui->Label3D1->setText(result);
         }
     }
+    announceVerdict();
     NextExample();
     if (ShowFigures())
         ui->Edit2->clear();

@@ -6,6 +6,7 @@
 #include "ui_numlet.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 
 #include <charconv>
 #include <stdexcept>
@@ -78,6 +79,8 @@ void TNumlet::NextExample()
     // The pass flags live for the whole call (the engine carries them from candidate to
     // candidate); the options are read afresh before and after the message pump.
     CandidateAcceptance acceptance;
+    // The example a screen reader hears is the one that stays.
+    const auto described = qScopeGuard([this] { describeExample(); });
     // The screen shows one frame per refresh: candidates between two frames are not painted.
     const FramePacer::Busy busy(framePacer);
     const int limit = ui->TrackBar2->value();

@@ -1,6 +1,7 @@
 #include "widgets/tgauge.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
 #include <QPainter>
 
 TGauge::TGauge(QWidget *parent) : QWidget(parent) {}
@@ -28,6 +29,10 @@ void TGauge::setValue(int value)
         return;
     m_value = value;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TGauge::setBarColor(const QColor &color)

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 // Gap between neighbouring panels and the text's distance from the panel frame.
@@ -106,6 +107,35 @@ QSize TStatusBarPro::sizeHint() const
     return QSize(qMax(w, 100), fontMetrics().height() + 2 * TextPadding + 2);
 }
 
+void TStatusBarPro::setClickablePanel(int index)
+{
+    m_clickable = valid(index) ? index : -1;
+    setFocusPolicy(m_clickable >= 0 ? Qt::TabFocus : Qt::NoFocus);
+    update();
+}
+
+void TStatusBarPro::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (m_clickable >= 0 && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        emit panelClicked(m_clickable);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TStatusBarPro::focusInEvent(QFocusEvent *event)
+{
+    updatePanel(m_clickable);
+    QWidget::focusInEvent(event);
+}
+
+void TStatusBarPro::focusOutEvent(QFocusEvent *event)
+{
+    updatePanel(m_clickable);
+    QWidget::focusOutEvent(event);
+}
+
 int TStatusBarPro::panelAt(const QPoint &pos) const
 {
     for (int i = 0; i < m_panels.size(); ++i)
@@ -166,5 +196,12 @@ void TStatusBarPro::paintEvent(QPaintEvent *event)
             painter.drawText(inside, int(panel.alignment) | Qt::TextSingleLine, shown);
         }
         painter.setClipping(false);
+        if (i == m_clickable && hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = frame.adjusted(2, 2, -2, -2);
+            focus.backgroundColor = palette().color(QPalette::Window);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
 }

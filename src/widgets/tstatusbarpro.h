@@ -30,6 +30,10 @@ public:
     Qt::Alignment panelAlignment(int index) const;
     // Drawn at the panel's left, the text after it.
     void setPanelImage(int index, const QPixmap &image);
+    // The panel that the keyboard reaches: with one, the bar takes the focus by Tab, shows it
+    // around that panel and reports Space or Enter as a click on it. -1 for none.
+    void setClickablePanel(int index);
+    int clickablePanel() const { return m_clickable; }
 
     QSize sizeHint() const override;
 
@@ -40,6 +44,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     struct Panel
@@ -59,4 +66,5 @@ private:
 
     QList<Panel> m_panels;
     int m_pressed = -1;
+    int m_clickable = -1;
 };
