@@ -23,8 +23,10 @@ bool ask(const QString &text)
         return currentAsker()(text);
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
                     QMessageBox::NoButton, QApplication::activeWindow());
-    QPushButton *yes = box.addButton(QCoreApplication::translate("Asker", "Ano"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QCoreApplication::translate("Asker", "Ne"), QMessageBox::NoRole);
+    QPushButton *yes =
+        box.addButton(QCoreApplication::translate("Asker", "Ano"), QMessageBox::YesRole);
+    QPushButton *no =
+        box.addButton(QCoreApplication::translate("Asker", "Ne"), QMessageBox::NoRole);
     // Enter or Esc keeps what exists.
     box.setDefaultButton(no);
     box.setEscapeButton(no);

@@ -40,7 +40,8 @@ QString MemoryDisplayText(std::uint64_t totalBytes, std::uint64_t availableBytes
     char buffer[32];
     const auto r =
         std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::fixed, 0);
-    return QCoreApplication::translate("TNumlet", "Fyz. paměť: ") + MemoryFigure(totalKb, decimalSep) + QLatin1Char('/') +
+    return QCoreApplication::translate("TNumlet", "Fyz. paměť: ") +
+           MemoryFigure(totalKb, decimalSep) + QLatin1Char('/') +
            MemoryFigure(availableKb, decimalSep) + QStringLiteral("kB - ") +
            QString::fromLatin1(buffer, int(r.ptr - buffer)) + QLatin1Char('%');
 }

@@ -12,6 +12,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QDateTime>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
@@ -89,6 +90,7 @@ void TNumlet::setupDesign()
     bar->setPanelFont(3, linkFont);
     bar->setPanelText(3, QStringLiteral(" Velmorsoft"));
     bar->setPanelImage(3, imageList1->pixmap(2));
+    bar->setClickablePanel(3); // the e-mail link, for the keyboard too
     const QRect calculator = bar->panelRect(3);
     ui->EditExp1->setGeometry(calculator.left() + 2,
                               calculator.top() + (calculator.height() - 18) / 2, 0, 18);
@@ -174,6 +176,7 @@ void TNumlet::connectHandlers()
     connectWorksheetHandlers();
     connectConfigHandlers();
     connectPrintingHandlers();
+    connectKeyboardHandlers();
 }
 
 void TNumlet::connectWindowHandlers()
@@ -213,7 +216,7 @@ bool TNumlet::event(QEvent *event)
 }
 
 // The nearest hint up the parent chain: the control's own, else its containers'.
-static QString nearestHint(const QWidget *widget)
+QString TNumlet::nearestHint(const QWidget *widget)
 {
     for (; widget; widget = widget->parentWidget()) {
         if (!widget->statusTip().isEmpty())
@@ -228,6 +231,10 @@ static QString nearestHint(const QWidget *widget)
 bool TNumlet::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::FocusIn:
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this)
+            showKeyboardHint(static_cast<QWidget *>(watched), static_cast<QFocusEvent *>(event));
+        break;
     case QEvent::Enter:
         if (watched->isWidgetType())
             showHint(nearestHint(static_cast<QWidget *>(watched)));

@@ -19,6 +19,7 @@ class TNumlet;
 }
 class FramePacer;
 class TFileDialog;
+class QFocusEvent;
 class QTimer;
 class QToolButton;
 class TImageList;
@@ -65,6 +66,7 @@ private:
     template <typename Sender, typename Signal>
     void bindHandler(Sender *sender, Signal signal, void (TNumlet::*handler)());
     void showHint(const QString &hint);
+    static QString nearestHint(const QWidget *widget); // its own hint, else its containers'
     void setActivePage(int index);
     void updateMemoryDisplay();
 
@@ -135,6 +137,11 @@ private:
     void describeExample(); // the example in words, after every NextExample
     void announceVerdict();
     void announceRunEnd();
+
+    // ---- The keyboard alone (src/app/numlet_keyboard.cpp) ---------------------------------------
+private:
+    void connectKeyboardHandlers(); // shortcuts and the tab order
+    void showKeyboardHint(QWidget *control, QFocusEvent *event);
 
     // ---- Expression evaluation: the calculator field (src/editexp/numlet_calculator.cpp) -----
 private slots:

@@ -70,11 +70,13 @@ static QString privateFolderProblem(const QString &folder, bool repair)
     }
     QString problem;
     if (::fstat(fd, &status) != 0)
-        problem = QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        problem =
+            QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
     else if (status.st_uid != geteuid())
         problem = QCoreApplication::translate("Platform", "%1 patří jinému uživateli").arg(folder);
     else if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0 && (!repair || ::fchmod(fd, 0700) != 0))
-        problem = QCoreApplication::translate("Platform", "%1 je přístupná i jiným uživatelům").arg(folder);
+        problem = QCoreApplication::translate("Platform", "%1 je přístupná i jiným uživatelům")
+                      .arg(folder);
     ::close(fd);
     return problem;
 }

@@ -38,7 +38,7 @@ void setUpApplication()
 }
 
 namespace {
-QTranslator *qtCzech = nullptr;     // Qt's own texts in Czech
+QTranslator *qtCzech = nullptr;        // Qt's own texts in Czech
 QTranslator *programEnglish = nullptr; // the program's English catalogue
 Language language = Language::Czech;
 

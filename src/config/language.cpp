@@ -12,10 +12,10 @@ Language ReadLanguage(const QString &settingsPath)
     const ProfileLoad load = LoadProfileFile(settingsPath);
     if (!load.exists || !load.error.isEmpty())
         return Language::Czech;
-    const QString code =
-        load.file.readString(QString::fromLatin1(LanguageSection), QString::fromLatin1(LanguageKey), {});
+    const QString code = load.file.readString(QString::fromLatin1(LanguageSection),
+                                              QString::fromLatin1(LanguageKey), {});
     return code.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 ? Language::English
-                                                                        : Language::Czech;
+                                                                       : Language::Czech;
 }
 
 QString WriteLanguage(const QString &settingsPath, Language language)

@@ -49,5 +49,6 @@ QString ExamineeFilePath(const QString &programFolder, const QString &name)
 
 QString OverwriteQuestion(const QString &path)
 {
-    return QCoreApplication::translate("Drill", "Soubor %1 již existuje. Přepsat?").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("Drill", "Soubor %1 již existuje. Přepsat?")
+        .arg(QDir::toNativeSeparators(path));
 }

@@ -26,13 +26,7 @@ void TNumlet::connectExaminationHandlers()
     ComboBoxChange::install(ui->ComboBox7, [this] { ComboBox7Change(); });
 
     // From the answer field the Tab key reaches Start, Stop, the log and overview buttons on the
-    // results page, the name box on the worksheet page; Enter presses a focused button as Space
-    // does.
-    QWidget::setTabOrder(ui->Edit2, ui->SpeedButton6);
-    QWidget::setTabOrder(ui->SpeedButton6, ui->SpeedButton5);
-    QWidget::setTabOrder(ui->SpeedButton5, ui->SpeedButton1);
-    QWidget::setTabOrder(ui->SpeedButton1, ui->SpeedButton15);
-    QWidget::setTabOrder(ui->SpeedButton15, ui->ComboBox7);
+    // results page (numlet_keyboard.cpp); Enter presses a focused button as Space does.
     for (QToolButton *button :
          {ui->SpeedButton6, ui->SpeedButton5, ui->SpeedButton1, ui->SpeedButton15}) {
         EventHook::installFilter(button, QEvent::KeyPress, [button](QEvent *event) {

@@ -213,8 +213,7 @@ void TOverview::showPupil()
     const bool everyone = ComboBox1->currentIndex() <= 0;
     const QString name = pupil();
     QList<HistoryRun> runs = RunsOfPupil(allRuns, everyone ? nullptr : &name);
-    Summary->setText(
-        OverviewSummary(runs, everyone, damagedLines, QLocale(), DecimalSeparator()));
+    Summary->setText(OverviewSummary(runs, everyone, damagedLines, QLocale(), DecimalSeparator()));
     model->setRuns(std::move(runs));
     const QHeaderView *header = Table->horizontalHeader();
     model->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
@@ -237,9 +236,8 @@ void TOverview::showChart()
     QStringList pupils;
     for (int i = 1; i < ComboBox1->count(); ++i)
         pupils << ComboBox1->itemData(i).toString();
-    const OverviewChart plan =
-        ChartOf(model->allRuns(), everyone, ComboBox2->currentIndex() == 1, pupils, pupil(),
-                QLocale(), QDateTime::currentDateTime());
+    const OverviewChart plan = ChartOf(model->allRuns(), everyone, ComboBox2->currentIndex() == 1,
+                                       pupils, pupil(), QLocale(), QDateTime::currentDateTime());
 
     auto *x = new QDateTimeAxis;
     x->setTitleText(tr("Datum"));

@@ -222,9 +222,8 @@ QString OverviewSummary(const QList<HistoryRun> &runs, bool everyone, int damage
     return text;
 }
 
-OverviewChart ChartOf(QList<HistoryRun> runs, bool everyone, bool points,
-                      const QStringList &pupils, const QString &pupil, const QLocale &locale,
-                      const QDateTime &now)
+OverviewChart ChartOf(QList<HistoryRun> runs, bool everyone, bool points, const QStringList &pupils,
+                      const QString &pupil, const QLocale &locale, const QDateTime &now)
 {
     OverviewChart chart;
     points = points && everyone;

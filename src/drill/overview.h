@@ -68,11 +68,11 @@ struct OverviewSeries
 struct OverviewChart
 {
     QString title;
-    bool rateAxis = false;         // 0 to 100 %
+    bool rateAxis = false; // 0 to 100 %
     bool pointsAxis = false;
-    bool pointsAxisLeft = false;   // everyone's points
+    bool pointsAxisLeft = false;          // everyone's points
     double pointsLow = 0, pointsHigh = 0; // before Qt's nice numbers round them outwards
-    QDateTime from, to;            // the time axis, local time
+    QDateTime from, to;                   // the time axis, local time
     QString timeFormat;
     bool legend = false;
     QList<OverviewSeries> series;
@@ -80,6 +80,5 @@ struct OverviewChart
 
 // runs: those of the table; pupils: the chooser's names in its order (everyone's chart);
 // pupil: the one shown (one pupil's chart); now: the time axis of an empty chart.
-OverviewChart ChartOf(QList<HistoryRun> runs, bool everyone, bool points,
-                      const QStringList &pupils, const QString &pupil, const QLocale &locale,
-                      const QDateTime &now);
+OverviewChart ChartOf(QList<HistoryRun> runs, bool everyone, bool points, const QStringList &pupils,
+                      const QString &pupil, const QLocale &locale, const QDateTime &now);

@@ -45,13 +45,19 @@ std::optional<FilterLook> FilterLookOf(std::string_view relation)
 {
     switch (FilterActionFromText(relation)) {
     case FilterAction::RemoveEqual:
-        return FilterLook{false, 0x0080C0, QT_TRANSLATE_NOOP("Parameters", "Odfiltruje zvolenou hodnotu z výsledku")};
+        return FilterLook{
+            false, 0x0080C0,
+            QT_TRANSLATE_NOOP("Parameters", "Odfiltruje zvolenou hodnotu z výsledku")};
     case FilterAction::RemoveBelow:
-        return FilterLook{true, 0, QT_TRANSLATE_NOOP("Parameters", "Všechny hodnoty budou větší než zvolená")};
+        return FilterLook{
+            true, 0, QT_TRANSLATE_NOOP("Parameters", "Všechny hodnoty budou větší než zvolená")};
     case FilterAction::RemoveAbove:
-        return FilterLook{true, 0, QT_TRANSLATE_NOOP("Parameters", "Všechny hodnoty budou menší než zvolená")};
+        return FilterLook{
+            true, 0, QT_TRANSLATE_NOOP("Parameters", "Všechny hodnoty budou menší než zvolená")};
     case FilterAction::RemoveDifferent:
-        return FilterLook{false, 0xFF0000, QT_TRANSLATE_NOOP("Parameters", "Odfiltruje rozdílné hodnoty,než zvolená")};
+        return FilterLook{
+            false, 0xFF0000,
+            QT_TRANSLATE_NOOP("Parameters", "Odfiltruje rozdílné hodnoty,než zvolená")};
     case FilterAction::None:
         break;
     }

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QStyleOptionFocusRect>
 
 namespace {
 constexpr int ImageRole = Qt::UserRole + 1;
@@ -134,4 +135,29 @@ int TColumnListBox::rowImage(int row) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);
     return item ? item->data(0, ImageRole).toInt() : -1;
+}
+
+void TColumnListBox::paintEvent(QPaintEvent *event)
+{
+    QTreeWidget::paintEvent(event);
+    if (!hasFocus() || currentItem())
+        return;
+    QPainter painter(viewport());
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = viewport()->rect().adjusted(1, 1, -1, -1);
+    focus.backgroundColor = palette().color(QPalette::Base);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+void TColumnListBox::focusInEvent(QFocusEvent *event)
+{
+    QTreeWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void TColumnListBox::focusOutEvent(QFocusEvent *event)
+{
+    QTreeWidget::focusOutEvent(event);
+    viewport()->update();
 }

@@ -42,6 +42,12 @@ public:
     int rowImage(int row) const;
     void clearRows() { clear(); }
 
+protected:
+    // An empty log has no row to show the focus on: the frame shows it then.
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     class Delegate;
 

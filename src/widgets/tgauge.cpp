@@ -1,7 +1,7 @@
 #include "widgets/tgauge.h"
 
-#include <qdrawutil.h>
 #include <QAccessible>
+#include <qdrawutil.h>
 #include <QPainter>
 
 TGauge::TGauge(QWidget *parent) : QWidget(parent) {}

@@ -117,7 +117,8 @@ void TStatusBarPro::setClickablePanel(int index)
 void TStatusBarPro::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    if (m_clickable >= 0 && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (m_clickable >= 0 &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         emit panelClicked(m_clickable);
         return;
     }

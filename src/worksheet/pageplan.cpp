@@ -452,8 +452,7 @@ void Layout::layOutSheet(const PrintedWorksheet &sheet, const QString &name)
     startPage();
     if (!name.isEmpty())
         addWrapped(PrintFont::Title, name, 1.5 * height(PrintFont::Title));
-    const QStringList fields{T::tr("Jméno:"), T::tr("Třída:"),
-                             T::tr("Datum:")};
+    const QStringList fields{T::tr("Jméno:"), T::tr("Třída:"), T::tr("Datum:")};
     double labels = 0;
     for (const QString &field : fields)
         labels = std::max(labels, width(PrintFont::Header, field));
@@ -477,8 +476,7 @@ void Layout::layOutKey(const PrintedWorksheet &sheet, const QString &name)
 {
     keyPart = true;
     startPage();
-    addWrapped(PrintFont::Title, T::tr("Klíč správných výsledků"),
-               1.5 * height(PrintFont::Title));
+    addWrapped(PrintFont::Title, T::tr("Klíč správných výsledků"), 1.5 * height(PrintFont::Title));
     const double step = 1.5 * height(PrintFont::Header);
     if (!name.isEmpty())
         addWrapped(PrintFont::Header, name, step);

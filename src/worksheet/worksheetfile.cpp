@@ -24,7 +24,8 @@ void WriteWorksheetFile(const QString &path, const QStringList &items)
 
 QString EditorFailure(const QString &path)
 {
-    return QCoreApplication::translate("Worksheet", "Soubor %1 je uložen, ale textový editor se nepodařilo spustit.")
+    return QCoreApplication::translate(
+               "Worksheet", "Soubor %1 je uložen, ale textový editor se nepodařilo spustit.")
         .arg(QDir::toNativeSeparators(path));
 }
 

@@ -88,8 +88,9 @@ private slots:
         walk(QAccessible::queryAccessibleInterface(&t.w), QString(), problems, count);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         QVERIFY2(count > 100, qPrintable(QString::number(count)));
-        // Hints describe; a value label says what its value is.
-        QCOMPARE(description(t.get("SpeedButton3")), QStringLiteral("Vygeneruje nové příklady"));
+        // Hints describe, with the shortcut; a value label says what its value is.
+        QCOMPARE(description(t.get("SpeedButton3")),
+                 QStringLiteral("Vygeneruje nové příklady (Ctrl+G)"));
         QCOMPARE(name(t.get("Label3D8")), QStringLiteral("Počet správných odpovědí: 0"));
         QCOMPARE(name(t.get("SpinEdit7")), QStringLiteral("Dolní mez 3. čísla"));
     }
@@ -102,14 +103,16 @@ private slots:
         QTest::addColumn<int>("templateIndex");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("sum") << QList<int>{4, 8} << "+" << 1 << "4+8" << "4 plus 8 je";
+        QTest::newRow("sum") << QList<int>{4, 8} << "+" << 1 << "4+8"
+                             << "4 plus 8 je";
         QTest::newRow("product") << QList<int>{7, 6} << "*" << 1 << "7*6"
                                  << QStringLiteral("7 krát 6 je");
-        QTest::newRow("brackets")
-            << QList<int>{4, 8, 2} << "*-" << 3 << "(4*8)-2"
-            << QStringLiteral("levá závorka 4 krát 8 pravá závorka mínus 2 je");
+        QTest::newRow("brackets") << QList<int>{4, 8, 2} << "*-" << 3 << "(4*8)-2"
+                                  << QStringLiteral(
+                                         "levá závorka 4 krát 8 pravá závorka mínus 2 je");
         // The exponent comes from its own box, 3.
-        QTest::newRow("power") << QList<int>{5} << "+" << 13 << "5^3" << "5 na 3 je";
+        QTest::newRow("power") << QList<int>{5} << "+" << 13 << "5^3"
+                               << "5 na 3 je";
     }
     void exampleIsDescribedInWords()
     {

@@ -42,10 +42,11 @@ private slots:
         QStringList got;
         for (int c = 0; c < OverviewColumn::Count; ++c)
             got << OverviewCell(r, c, czech, QStringLiteral("yyyy-MM-dd"), ',');
-        QCOMPARE(got, (QStringList{"2024-03-05", "(bez jména)", "12", "0", "0", "0", "33,3 %",
-                                   "-7", "1:02:05", "+ ~", "-5 až 10", "3", "2", "1 až 5"}));
+        QCOMPARE(got, (QStringList{"2024-03-05", "(bez jména)", "12", "0", "0", "0", "33,3 %", "-7",
+                                   "1:02:05", "+ ~", "-5 až 10", "3", "2", "1 až 5"}));
         QCOMPARE(OverviewCell(r, OverviewColumn::Rate, czech, {}, '.'), "33.3 %");
-        QCOMPARE(OverviewDateTimeFormat(czech), czech.dateFormat(QLocale::ShortFormat) + " H:mm:ss");
+        QCOMPARE(OverviewDateTimeFormat(czech),
+                 czech.dateFormat(QLocale::ShortFormat) + " H:mm:ss");
     }
 
     // Ties keep the newest run first in either direction; names sort as Czech does ("Ch" after
@@ -138,7 +139,8 @@ private slots:
         const double second = double(runs[2].started.toMSecsSinceEpoch());
         const double third = double(runs[0].started.toMSecsSinceEpoch());
         QCOMPARE(c.series[0], (OverviewSeries{QStringLiteral("Úspěšnost"),
-                                              {{first, 50}, {second, 70}, {third, 90}}, true,
+                                              {{first, 50}, {second, 70}, {third, 90}},
+                                              true,
                                               false}));
         QCOMPARE(c.series[1],
                  (OverviewSeries{"Body", {{first, -95}, {second, -40}, {third, 20}}, true, true}));

@@ -13,7 +13,8 @@ private slots:
     {
         QTest::addColumn<QString>("example");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("sum") << "4+8" << "4 plus 8 je";
+        QTest::newRow("sum") << "4+8"
+                             << "4 plus 8 je";
         QTest::newRow("every operator")
             << "12-3*4/2" << QStringLiteral("12 mínus 3 krát 4 děleno 2 je");
         QTest::newRow("signs and decimals")
@@ -22,12 +23,14 @@ private slots:
                                   << QStringLiteral("levá závorka levá závorka 6 děleno 4 pravá "
                                                     "závorka plus 9 pravá závorka krát levá "
                                                     "závorka 8 mínus 4 pravá závorka je");
-        QTest::newRow("power") << "5^2" << "5 na 2 je";
-        QTest::newRow("square root") << "Sqrt 64" << "odmocnina z 64 je";
+        QTest::newRow("power") << "5^2"
+                               << "5 na 2 je";
+        QTest::newRow("square root") << "Sqrt 64"
+                                     << "odmocnina z 64 je";
         // An exponent belongs to its number: "-7" there is no subtraction.
-        QTest::newRow("exponents") << "1,5E-7+1E15"
-                                   << QStringLiteral("1,5E-7 plus 1E15 je");
-        QTest::newRow("nothing shown") << "" << "";
+        QTest::newRow("exponents") << "1,5E-7+1E15" << QStringLiteral("1,5E-7 plus 1E15 je");
+        QTest::newRow("nothing shown") << ""
+                                       << "";
     }
     void words()
     {
