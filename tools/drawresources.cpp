@@ -614,14 +614,26 @@ void imageMail(QPainter &p)
     p.drawLine(QPointF(13.5, 11.5), QPointF(10, 8.5));
 }
 
+// "glyphs/x.png" -> "glyphs/x@2x.png": the picture for a screen at twice the density, which Qt
+// takes in its place there.
+QString twice(const QString &rel)
+{
+    const qsizetype dot = rel.lastIndexOf(QLatin1Char('.'));
+    return rel.left(dot) + QStringLiteral("@2x") + rel.mid(dot);
+}
+
+// Every glyph at its size and at twice it, from the same drawing.
 void glyph(const QString &rel, int size, const std::function<void(QPainter &)> &draw)
 {
-    QImage img = newImage(size, size, Qt::transparent);
-    QPainter p(&img);
-    prepare(p);
-    draw(p);
-    p.end();
-    save(img, rel);
+    for (const int scale : {1, 2}) {
+        QImage img = newImage(size * scale, size * scale, Qt::transparent);
+        QPainter p(&img);
+        prepare(p);
+        p.scale(scale, scale);
+        draw(p);
+        p.end();
+        save(img, scale == 1 ? rel : twice(rel));
+    }
 }
 
 // ---- the window icon ------------------------------------------------------------------------
@@ -1047,12 +1059,13 @@ void lightBackground(QPainter &p, const QRectF &r, const QColor &centre, const Q
     p.fillRect(r, g);
 }
 
-void drawDobra()
+void drawDobra(int scale)
 {
-    QImage img = newImage(170, 175, Qt::white);
+    QImage img = newImage(170 * scale, 175 * scale, Qt::white);
     QPainter p(&img);
     prepare(p);
-    lightBackground(p, img.rect(), QColor(0xff, 0xfb, 0xe6), QColor(0xd9, 0xef, 0xff));
+    p.scale(scale, scale);
+    lightBackground(p, QRectF(0, 0, 170, 175), QColor(0xff, 0xfb, 0xe6), QColor(0xd9, 0xef, 0xff));
 
     // a soft sunny disc behind the hand
     p.setPen(Qt::NoPen);
@@ -1119,15 +1132,17 @@ void drawDobra()
     sparkle(p, {150, 120}, 6, QColor(0x7c, 0xc8, 0xff));
     sparkle(p, {22, 120}, 5, QColor(0x7c, 0xc8, 0xff));
     p.end();
-    save(img, QStringLiteral("pictures/Dobra.jpg"), 92);
+    const QString rel = QStringLiteral("pictures/Dobra.jpg");
+    save(img, scale == 1 ? rel : twice(rel), 92);
 }
 
-void drawSpatna()
+void drawSpatna(int scale)
 {
-    QImage img = newImage(170, 175, Qt::white);
+    QImage img = newImage(170 * scale, 175 * scale, Qt::white);
     QPainter p(&img);
     prepare(p);
-    lightBackground(p, img.rect(), QColor(0xff, 0xff, 0xff), QColor(0xe4, 0xea, 0xf2));
+    p.scale(scale, scale);
+    lightBackground(p, QRectF(0, 0, 170, 175), QColor(0xff, 0xff, 0xff), QColor(0xe4, 0xea, 0xf2));
     const QPointF c(85, 87.5);
     // soft shadow
     p.setPen(Qt::NoPen);
@@ -1164,7 +1179,8 @@ void drawSpatna()
     p.setBrush(g);
     p.drawPath(shine);
     p.end();
-    save(img, QStringLiteral("pictures/Spatna.jpg"), 92);
+    const QString rel = QStringLiteral("pictures/Spatna.jpg");
+    save(img, scale == 1 ? rel : twice(rel), 92);
 }
 
 // Embossing by light on a height field: each layer is a shape raised (or sunk) by its height,
@@ -1197,7 +1213,9 @@ void boxBlur(std::vector<float> &v, int w, int h, int r)
     }
 }
 
-void emboss(QImage &img, const QList<Relief> &layers)
+// At a higher scale the layers are drawn larger and softened over as many more pixels, and the
+// slopes are steeper by the same factor, so the relief looks the same.
+void emboss(QImage &img, const QList<Relief> &layers, int scale)
 {
     const int w = img.width(), h = img.height();
     std::vector<float> height(size_t(w * h), 0.0f);
@@ -1208,6 +1226,7 @@ void emboss(QImage &img, const QList<Relief> &layers)
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
+        p.scale(scale, scale);
         p.drawPath(layer.path);
         p.end();
         std::vector<float> v(size_t(w * h));
@@ -1217,7 +1236,7 @@ void emboss(QImage &img, const QList<Relief> &layers)
                 v[size_t(y * w + x)] = line[x] / 255.0f;
         }
         if (layer.blur > 0)
-            boxBlur(v, w, h, layer.blur);
+            boxBlur(v, w, h, layer.blur * scale);
         for (size_t i = 0; i < v.size(); ++i)
             height[i] += float(layer.height) * v[i];
     }
@@ -1229,7 +1248,7 @@ void emboss(QImage &img, const QList<Relief> &layers)
         for (int x = 0; x < w; ++x) {
             // light from above and a little from the left, so no stroke runs parallel to it
             const float gx = at(x + 1, y) - at(x - 1, y), gy = at(x, y + 1) - at(x, y - 1);
-            const float slope = (0.5f * gx + 0.87f * gy) * 0.7f;
+            const float slope = (0.5f * gx + 0.87f * gy) * 0.7f * float(scale);
             const float light = qBound(-1.0f, slope, 1.0f);
             const QColor c(line[x]);
             const QColor target = light > 0 ? QColor(255, 255, 255) : QColor(0x6a, 0x6a, 0x6a);
@@ -1241,9 +1260,9 @@ void emboss(QImage &img, const QList<Relief> &layers)
     }
 }
 
-void drawAbout()
+void drawAbout(int scale)
 {
-    QImage img = newImage(351, 180, Face);
+    QImage img = newImage(351 * scale, 180 * scale, Face);
     QList<Relief> layers;
     QPainterPath groove = strokeOf(rounded(QRectF(9.5, 9.5, 332, 161), 8), 1.6);
     layers << Relief{groove, -1.0, 0};
@@ -1257,20 +1276,23 @@ void drawAbout()
         {u"+", {34, 36}}, {u"\u00d7", {317, 36}}, {u"\u2212", {34, 144}}, {u"\u00f7", {317, 144}}};
     for (const auto &[text, at] : marks)
         layers << Relief{centredText(QString::fromUtf16(text), sym, at), 1.2, 0};
-    emboss(img, layers);
+    emboss(img, layers, scale);
 
     // the banner's own raised edge, two pixels wide
     QPainter p(&img);
-    for (int i = 0; i < 2; ++i) {
-        p.setPen(i == 0 ? QColor(255, 255, 255) : QColor(0xfa, 0xfa, 0xfa));
-        p.drawLine(i, i, 350 - i, i);
-        p.drawLine(i, i, i, 179 - i);
-        p.setPen(i == 0 ? QColor(0x80, 0x80, 0x80) : QColor(0xb4, 0xb4, 0xb4));
-        p.drawLine(i, 179 - i, 350 - i, 179 - i);
-        p.drawLine(350 - i, i, 350 - i, 179 - i);
+    const int right = img.width() - 1, bottom = img.height() - 1;
+    for (int i = 0; i < 2 * scale; ++i) {
+        const bool outer = i < scale;
+        p.setPen(outer ? QColor(255, 255, 255) : QColor(0xfa, 0xfa, 0xfa));
+        p.drawLine(i, i, right - i, i);
+        p.drawLine(i, i, i, bottom - i);
+        p.setPen(outer ? QColor(0x80, 0x80, 0x80) : QColor(0xb4, 0xb4, 0xb4));
+        p.drawLine(i, bottom - i, right - i, bottom - i);
+        p.drawLine(right - i, i, right - i, bottom - i);
     }
     p.end();
-    save(img, QStringLiteral("pictures/About.jpg"), 92);
+    const QString rel = QStringLiteral("pictures/About.jpg");
+    save(img, scale == 1 ? rel : twice(rel), 92);
 }
 
 } // namespace
@@ -1337,8 +1359,10 @@ int main(int argc, char **argv)
     glyph(QStringLiteral("glyphs/speedbutton7_up.png"), 16, glyphCalcUp);
     glyph(QStringLiteral("glyphs/speedbutton7_down.png"), 16, glyphCalcDown);
 
-    drawDobra();
-    drawSpatna();
-    drawAbout();
+    for (const int scale : {1, 2}) {
+        drawDobra(scale);
+        drawSpatna(scale);
+        drawAbout(scale);
+    }
     return failures == 0 ? 0 : 1;
 }

@@ -554,18 +554,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Hodnota filtru</source>
         <translation type="unfinished"></translation>
     </message>
@@ -739,6 +727,286 @@
     </message>
     <message>
         <source>Exportuji uvedené příklady...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Jazyk :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jazyk programu; změní se při příštím spuštění</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dolní mez %1. čísla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horní mez %1. čísla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zamknout horní mez %1. čísla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bez desetinné části %1. čísla</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. operátor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vzorec %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odpověď</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Průběh zkoušení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kontrolní výpočet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počet příkladů zkoušení</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Náhodný výběr vzorců</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Další příklad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit výpis příkladů</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vlastnosti programu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vlastní obrázky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odfiltrovat nuly ze zadání</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hranice generovacího procesu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Délka prodlevy na odpověď</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Písmo panelu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exponent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obrázek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akce filtru výsledků</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hodnota filtru výsledků</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počet vzorců ke generování</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jazyk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pracovní list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vygenerovat příklady</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vypočítat příklady</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smazat příklady</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otevřít soubor s příklady</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uložit příklady do souboru</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportovat příklady</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jméno žáka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stavový řádek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zastavit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Výraz kalkulačky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: nabídka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Příklad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vložený výsledek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počet příkladů a časy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Údaje o příkladu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celkový počet příkladů</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počet správných odpovědí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počet chybných odpovědí</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zbývá zodpovědět</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Úspěšnost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Čas úkolu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nejlepší body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Počet vzorců</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Číslo obrázku</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jméno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zkontrolováno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Správně</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nevyřešeno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chyby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mínus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>krát</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>děleno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>na</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odmocnina z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>levá závorka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pravá závorka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Správný výsledek je %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konec zkoušení. Správně %1, chybně %2, úspěšnost %3, body %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jazyk se změní při příštím spuštění programu.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -54,7 +54,8 @@ void TNumlet::setupDesign()
         move(screen->availableGeometry().center() - rect().center());
 
     for (int i = 0; i < 3; ++i)
-        imageList1->add(QPixmap(QStringLiteral(":/images/imagelist_%1.png").arg(i)));
+        imageList1->add(QIcon(QStringLiteral(":/images/imagelist_%1.png").arg(i))
+                            .pixmap(QSize(16, 16), devicePixelRatioF()));
 
     const auto makeTimer = [this](const char *name) {
         auto *timer = new QTimer(this);

@@ -11,8 +11,9 @@
 
 #include <stdexcept>
 
-// All the bytes of the built-in picture of that name, found without regard to case.
-static QByteArray builtInPicture(const QString &name)
+// All the bytes of the built-in picture of that name, found without regard to case; a missing
+// one is an error, or nothing when it is optional.
+static QByteArray builtInPicture(const QString &name, bool required = true)
 {
     const QDir dir(QStringLiteral(":/pictures"));
     const QFileInfoList pictures = dir.entryInfoList({QStringLiteral("*.jpg")}, QDir::Files);
@@ -23,6 +24,8 @@ static QByteArray builtInPicture(const QString &name)
         if (file.open(QIODevice::ReadOnly))
             return file.readAll();
     }
+    if (!required)
+        return {};
     throw std::runtime_error(QStringLiteral("Resource %1 not found").arg(name).toStdString());
 }
 
@@ -37,7 +40,17 @@ void TNumlet::connectRewardHandlers()
 
 void TNumlet::ShowResourcePicture(const QString &name)
 {
-    // Straight into the control, so its own auto-size and stretch settings apply.
+    // Straight into the control, so its own auto-size and stretch settings apply. A screen of
+    // twice the density or more gets the picture drawn at twice the size.
+    if (devicePixelRatioF() > 1.25) {
+        if (const QByteArray sharp = builtInPicture(name + QStringLiteral("@2x"), false);
+            !sharp.isEmpty()) {
+            QImage picture = JpegImage::decode(sharp);
+            picture.setDevicePixelRatio(2);
+            ui->ScaledImage1->setPicture(picture);
+            return;
+        }
+    }
     ui->ScaledImage1->setPicture(JpegImage::decode(builtInPicture(name)));
 }
 

@@ -52,11 +52,12 @@ void TScaledImage::fitToPicture()
     if (m_align == Align::Client || m_picture.isNull())
         return;
     if (m_autoSize) {
-        resize(m_picture.size());
+        resize(m_picture.deviceIndependentSize().toSize());
         return;
     }
     const int h = height();
-    resize(qRound(double(m_picture.width()) * h / m_picture.height()), h);
+    const QSizeF size = m_picture.deviceIndependentSize();
+    resize(qRound(size.width() * h / size.height()), h);
 }
 
 void TScaledImage::fitToParent()
@@ -107,6 +108,7 @@ void TScaledImage::paintEvent(QPaintEvent *)
     }
     QPoint at(0, 0);
     if (m_center)
-        at = QPoint((width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2);
+        at = QPoint((width() - qRound(m_picture.deviceIndependentSize().width())) / 2,
+                    (height() - qRound(m_picture.deviceIndependentSize().height())) / 2);
     painter.drawImage(at, m_picture);
 }

@@ -119,8 +119,16 @@ void TstResources::pictureSizes_data()
         {"pictures/Spatna.jpg", {170, 175}, false},
         {"pictures/About.jpg", {351, 180}, false},
     };
-    for (const auto &r : rows)
-        QTest::newRow(r.path) << QString::fromLatin1(r.path) << r.size << r.transparent;
+    for (const auto &r : rows) {
+        const QString path = QString::fromLatin1(r.path);
+        QTest::newRow(r.path) << path << r.size << r.transparent;
+        // Drawn again at twice the size for dense screens, beside every glyph and picture.
+        if (path.startsWith(QLatin1String("splash/")) || path.startsWith(QLatin1String("icons/")))
+            continue;
+        const QString twice = path.section(QLatin1Char('.'), 0, 0) + QStringLiteral("@2x.") +
+                              path.section(QLatin1Char('.'), 1);
+        QTest::newRow(qPrintable(twice)) << twice << r.size * 2 << r.transparent;
+    }
 }
 
 void TstResources::pictureSizes()
