@@ -5,1086 +5,1086 @@
     <name>Asker</name>
     <message>
         <source>Ano</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Ne</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>Drill</name>
     <message>
         <source>Soubor %1 již existuje. Přepsat?</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 already exists. Overwrite it?</translation>
     </message>
 </context>
 <context>
     <name>Overview</name>
     <message>
         <source>Datum a čas</source>
-        <translation type="unfinished"></translation>
+        <translation>Date and time</translation>
     </message>
     <message>
         <source>Jméno</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Příkladů</source>
-        <translation type="unfinished"></translation>
+        <translation>Examples</translation>
     </message>
     <message>
         <source>Správně</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Chybně</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong</translation>
     </message>
     <message>
         <source>Nezodpovězeno</source>
-        <translation type="unfinished"></translation>
+        <translation>Unanswered</translation>
     </message>
     <message>
         <source>Úspěšnost</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Čas úkolu</source>
-        <translation type="unfinished"></translation>
+        <translation>Time taken</translation>
     </message>
     <message>
         <source>Operátory</source>
-        <translation type="unfinished"></translation>
+        <translation>Operators</translation>
     </message>
     <message>
         <source>Řada 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Range 1</translation>
     </message>
     <message>
         <source>Řada 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Range 2</translation>
     </message>
     <message>
         <source>Desetinná místa</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimal places</translation>
     </message>
     <message>
         <source>Vzorce</source>
-        <translation type="unfinished"></translation>
+        <translation>Templates</translation>
     </message>
     <message>
         <source>%1 až %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to %2</translation>
     </message>
     <message>
         <source>(bez jména)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no name)</translation>
     </message>
     <message>
         <source> až </source>
-        <translation type="unfinished"></translation>
+        <translation> to </translation>
     </message>
     <message>
         <source>Žádný zaznamenaný běh zkoušení.</source>
-        <translation type="unfinished"></translation>
+        <translation>No test runs recorded yet.</translation>
     </message>
     <message>
         <source>Běhů: %1    Průměrná úspěšnost: %2    Nejlepší: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Runs: %1    Average success rate: %2    Best: %3</translation>
     </message>
     <message>
         <source>Žáků: %1    </source>
-        <translation type="unfinished"></translation>
+        <translation>Pupils: %1    </translation>
     </message>
     <message>
         <source>zatím nelze určit</source>
-        <translation type="unfinished"></translation>
+        <translation>not clear yet</translation>
     </message>
     <message>
         <source>zlepšuje se</source>
-        <translation type="unfinished"></translation>
+        <translation>improving</translation>
     </message>
     <message>
         <source>beze změny</source>
-        <translation type="unfinished"></translation>
+        <translation>steady</translation>
     </message>
     <message>
         <source>zhoršuje se</source>
-        <translation type="unfinished"></translation>
+        <translation>getting worse</translation>
     </message>
     <message>
         <source> (%1%2 p. b. na běh)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1%2 percentage points per run)</translation>
     </message>
     <message>
         <source>    Trend posledních 5 běhů: </source>
-        <translation type="unfinished"></translation>
+        <translation>    Trend over the last 5 runs: </translation>
     </message>
     <message>
         <source>    (nečitelných řádků v historii: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>    (unreadable lines in the history: %1)</translation>
     </message>
     <message>
         <source>Úspěšnost a body: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate and points: %1</translation>
     </message>
     <message>
         <source>Body všech žáků</source>
-        <translation type="unfinished"></translation>
+        <translation>Points of all pupils</translation>
     </message>
     <message>
         <source>Úspěšnost všech žáků</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate of all pupils</translation>
     </message>
 </context>
 <context>
     <name>Parameters</name>
     <message>
         <source>Odfiltruje zvolenou hodnotu z výsledku</source>
-        <translation type="unfinished"></translation>
+        <translation>Leaves out results equal to the chosen value</translation>
     </message>
     <message>
         <source>Všechny hodnoty budou větší než zvolená</source>
-        <translation type="unfinished"></translation>
+        <translation>All results will be greater than the chosen value</translation>
     </message>
     <message>
         <source>Všechny hodnoty budou menší než zvolená</source>
-        <translation type="unfinished"></translation>
+        <translation>All results will be less than the chosen value</translation>
     </message>
     <message>
         <source>Odfiltruje rozdílné hodnoty,než zvolená</source>
-        <translation type="unfinished"></translation>
+        <translation>Keeps only results equal to the chosen value</translation>
     </message>
 </context>
 <context>
     <name>Platform</name>
     <message>
         <source>%1 je odkaz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a link</translation>
     </message>
     <message>
         <source>%1 není složka</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a folder</translation>
     </message>
     <message>
         <source>%1 patří jinému uživateli</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 belongs to another user</translation>
     </message>
     <message>
         <source>%1 je přístupná i jiným uživatelům</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is open to other users as well</translation>
     </message>
     <message>
         <source>Bez ochrany proti druhému spuštění: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No protection against starting a second copy: %1</translation>
     </message>
 </context>
 <context>
     <name>PrintedSheet</name>
     <message>
         <source>správně</source>
-        <translation type="unfinished"></translation>
+        <translation>right</translation>
     </message>
     <message>
         <source>chyba</source>
-        <translation type="unfinished"></translation>
+        <translation>mistake</translation>
     </message>
     <message>
         <source>nevyřešeno</source>
-        <translation type="unfinished"></translation>
+        <translation>unsolved</translation>
     </message>
     <message>
         <source>strana %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>page %1 / %2</translation>
     </message>
     <message>
         <source>klíč – </source>
-        <translation type="unfinished"></translation>
+        <translation>key – </translation>
     </message>
     <message>
         <source>Jméno:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Třída:</source>
-        <translation type="unfinished"></translation>
+        <translation>Class:</translation>
     </message>
     <message>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date:</translation>
     </message>
     <message>
         <source>Klíč správných výsledků</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer key</translation>
     </message>
     <message>
         <source>Správně : %1    Nevyřešeno : %2    Chyby : %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Right : %1    Unsolved : %2    Mistakes : %3</translation>
     </message>
     <message>
         <source>Zkontrolováno : </source>
-        <translation type="unfinished"></translation>
+        <translation>Checked : </translation>
     </message>
 </context>
 <context>
     <name>TNumlet</name>
     <message>
         <source>Průběh generování příkladu</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress of generating the example</translation>
     </message>
     <message>
         <source>Vložený výsledek / Počet cyklů</source>
-        <translation type="unfinished"></translation>
+        <translation>Entered result / Number of cycles</translation>
     </message>
     <message>
         <source>Počet příkladů / Výsledné časy / Rozklad</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of examples / Times / Breakdown</translation>
     </message>
     <message>
         <source>Správný výsledek</source>
-        <translation type="unfinished"></translation>
+        <translation>Correct result</translation>
     </message>
     <message>
         <source>Rozsah [ 1 ] čísla : </source>
-        <translation type="unfinished"></translation>
+        <translation>Range [ 1 ] : </translation>
     </message>
     <message>
         <source>Zamkne horní hodnotu čísla</source>
-        <translation type="unfinished"></translation>
+        <translation>Locks the number at its upper bound</translation>
     </message>
     <message>
         <source>Zakázat řadě vygenerovat desetinnou část</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep this number whole (no decimal part)</translation>
     </message>
     <message>
         <source>Rozsah [ 2 ] čísla : </source>
-        <translation type="unfinished"></translation>
+        <translation>Range [ 2 ] : </translation>
     </message>
     <message>
         <source>Rozsah [ 3 ] čísla : </source>
-        <translation type="unfinished"></translation>
+        <translation>Range [ 3 ] : </translation>
     </message>
     <message>
         <source>Rozsah [ 4 ] čísla : </source>
-        <translation type="unfinished"></translation>
+        <translation>Range [ 4 ] : </translation>
     </message>
     <message>
         <source>Rozsah [ 5 ] čísla :</source>
-        <translation type="unfinished"></translation>
+        <translation>Range [ 5 ] :</translation>
     </message>
     <message>
         <source>Vybráno : 100 příkladů</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected : 100 examples</translation>
     </message>
     <message>
         <source> 1. op :</source>
-        <translation type="unfinished"></translation>
+        <translation> Op. 1 :</translation>
     </message>
     <message>
         <source>2. op :           3. op :            4. op :</source>
-        <translation type="unfinished"></translation>
+        <translation>Op. 2 :          Op. 3 :           Op. 4 :</translation>
     </message>
     <message>
         <source>Operátor</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator</translation>
     </message>
     <message>
         <source>Desetinná čísla</source>
-        <translation type="unfinished"></translation>
+        <translation>Decimals</translation>
     </message>
     <message>
         <source>Desetiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenths</translation>
     </message>
     <message>
         <source>Setiny</source>
-        <translation type="unfinished"></translation>
+        <translation>Hundredths</translation>
     </message>
     <message>
         <source>Jen kladné výsledky</source>
-        <translation type="unfinished"></translation>
+        <translation>Positive results only</translation>
     </message>
     <message>
         <source>Jen záporné výsledky</source>
-        <translation type="unfinished"></translation>
+        <translation>Negative results only</translation>
     </message>
     <message>
         <source>Výsledek beze zbytku</source>
-        <translation type="unfinished"></translation>
+        <translation>Whole-number results</translation>
     </message>
     <message>
         <source>Pouze sčítání a odčítání</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition and subtraction only</translation>
     </message>
     <message>
         <source>Nabídka vzorců</source>
-        <translation type="unfinished"></translation>
+        <translation>Choice of templates</translation>
     </message>
     <message>
         <source>Náhodný výběr z       vzorců</source>
-        <translation type="unfinished"></translation>
+        <translation>Random of first</translation>
     </message>
     <message>
         <source>Počet vzorců ke generování [ max. 13 ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of templates to pick from [ max. 13 ]</translation>
     </message>
     <message>
         <source>Vygenerovat další příklad</source>
-        <translation type="unfinished"></translation>
+        <translation>Generate the next example</translation>
     </message>
     <message>
         <source>Nastavení</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source> Výsledky </source>
-        <translation type="unfinished"></translation>
+        <translation> Results </translation>
     </message>
     <message>
         <source>Celkový počet příkladů :</source>
-        <translation type="unfinished"></translation>
+        <translation>Total examples :</translation>
     </message>
     <message>
         <source>Počet správných odpovědí :</source>
-        <translation type="unfinished"></translation>
+        <translation>Right answers :</translation>
     </message>
     <message>
         <source>Počet chybných odpovědí :</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong answers :</translation>
     </message>
     <message>
         <source>Zbývá zodpovědět :</source>
-        <translation type="unfinished"></translation>
+        <translation>Still to answer :</translation>
     </message>
     <message>
         <source>Úspěšnost :</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate :</translation>
     </message>
     <message>
         <source>Čas úkolu :</source>
-        <translation type="unfinished"></translation>
+        <translation>Time taken :</translation>
     </message>
     <message>
         <source>Body :</source>
-        <translation type="unfinished"></translation>
+        <translation>Points :</translation>
     </message>
     <message>
         <source>Výpis příkladů</source>
-        <translation type="unfinished"></translation>
+        <translation>Example log</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Přerušení  zkoušení</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop the test</translation>
     </message>
     <message>
         <source>Uloží výpis příkladů do souboru</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the example log to a file</translation>
     </message>
     <message>
         <source>Přehled výsledků žáka</source>
-        <translation type="unfinished"></translation>
+        <translation>Overview of the pupil&apos;s results</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Zahájení zkoušení</source>
-        <translation type="unfinished"></translation>
+        <translation>Start the test</translation>
     </message>
     <message>
         <source>-  Sčítání</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Addition</translation>
     </message>
     <message>
         <source>-  Odčítání</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Subtraction</translation>
     </message>
     <message>
         <source>-  Násobení</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Multiplication</translation>
     </message>
     <message>
         <source>-  Dělení se zbytkem, i beze zbytku</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Division with or without a remainder</translation>
     </message>
     <message>
         <source>-  Umocňování</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Powers</translation>
     </message>
     <message>
         <source>-  Odmocňování</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Square roots</translation>
     </message>
     <message>
         <source>-  Desetinná čísla u zvolené řady</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Decimals in any chosen number</translation>
     </message>
     <message>
         <source>-  Příklady se složenými závorkami</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Examples with nested brackets</translation>
     </message>
     <message>
         <source>-  Řešení příkladů ve zvoleném časovém limitu</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Solving examples within a chosen time limit</translation>
     </message>
     <message>
         <source>-  Pevné nastavení i střídání operandů</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Fixed or alternating operands</translation>
     </message>
     <message>
         <source>-  Omezit zadání na příklady s kladným či záporným výsledkem</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Examples with only positive or only negative results</translation>
     </message>
     <message>
         <source>-  Rozsah generovaných čísel od záporných po kladné</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Numbers from negative to positive</translation>
     </message>
     <message>
         <source>-  Garance neopakujících se příkladů jdoucích po sobě</source>
-        <translation type="unfinished"></translation>
+        <translation>-  The same example never comes twice in a row</translation>
     </message>
     <message>
         <source>-  Regulace výstupu příkladů dle požadovaného výsledku</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Examples chosen by the result you want</translation>
     </message>
     <message>
         <source>-  Omezení výběru vzorců pro generování</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Limit which templates are used</translation>
     </message>
     <message>
         <source>-  Generování příkladů pro externí využití s možností </source>
-        <translation type="unfinished"></translation>
+        <translation>-  Examples made for use outside the program, </translation>
     </message>
     <message>
         <source>   jejich automatické opravy a zobrazení výsledků</source>
-        <translation type="unfinished"></translation>
+        <translation>   which it can mark automatically and show the results</translation>
     </message>
     <message>
         <source>-  Grafické i zvukové efekty</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Picture and sound effects</translation>
     </message>
     <message>
         <source>-  Výrazová kalkulačka</source>
-        <translation type="unfinished"></translation>
+        <translation>-  Expression calculator</translation>
     </message>
     <message>
         <source>Povolit zobrazování vlastních obrázků</source>
-        <translation type="unfinished"></translation>
+        <translation>Show your own pictures</translation>
     </message>
     <message>
         <source>Zvuková signalizace</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound signals</translation>
     </message>
     <message>
         <source>Zobrazovat výsledky</source>
-        <translation type="unfinished"></translation>
+        <translation>Show results</translation>
     </message>
     <message>
         <source>Zapisovat všechny příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Log all examples</translation>
     </message>
     <message>
         <source>Limitovaná odpověď</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-limited answer</translation>
     </message>
     <message>
         <source>Odfiltrovat &quot;0&quot; ze zadání</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave &quot;0&quot; out of the examples</translation>
     </message>
     <message>
         <source>Domácí stránka programu</source>
-        <translation type="unfinished"></translation>
+        <translation>Program home page</translation>
     </message>
     <message>
         <source>Formát zobrazení výsledků</source>
-        <translation type="unfinished"></translation>
+        <translation>Result display format</translation>
     </message>
     <message>
         <source>Zpřístupnit vzorce</source>
-        <translation type="unfinished"></translation>
+        <translation>Make the templates available</translation>
     </message>
     <message>
         <source>Složka s obrázky</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture folder</translation>
     </message>
     <message>
         <source>Hranice generovacího procesu: 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Generation limit: 1000</translation>
     </message>
     <message>
         <source>Délka prodlevy na odpověd</source>
-        <translation type="unfinished"></translation>
+        <translation>Time allowed for each answer</translation>
     </message>
     <message>
         <source>Písmo panelu :</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel font :</translation>
     </message>
     <message>
         <source>Písma</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonts</translation>
     </message>
     <message>
         <source>Arial</source>
-        <translation type="unfinished"></translation>
+        <translation>Arial</translation>
     </message>
     <message>
         <source>Exponent :</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponent :</translation>
     </message>
     <message>
         <source>Hodnota exponentu</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponent value</translation>
     </message>
     <message>
         <source>Filtr výsledků : </source>
-        <translation type="unfinished"></translation>
+        <translation>Result filter : </translation>
     </message>
     <message>
         <source>Akce filtru</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter action</translation>
     </message>
     <message>
         <source>Hodnota filtru</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter value</translation>
     </message>
     <message>
         <source>Vzorce :</source>
-        <translation type="unfinished"></translation>
+        <translation>Templates :</translation>
     </message>
     <message>
         <source>Blokovat zpomalující akce </source>
-        <translation type="unfinished"></translation>
+        <translation>Skip slow screen updates </translation>
     </message>
     <message>
         <source>Formátovat příklady pro tisk</source>
-        <translation type="unfinished"></translation>
+        <translation>Format examples for print</translation>
     </message>
     <message>
         <source>Zobrazovat info. o průběhu</source>
-        <translation type="unfinished"></translation>
+        <translation>Show progress details</translation>
     </message>
     <message>
         <source>Ukládat aktuální konfiguraci</source>
-        <translation type="unfinished"></translation>
+        <translation>Save current settings</translation>
     </message>
     <message>
         <source>Postupný výběr obrázků</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictures in order</translation>
     </message>
     <message>
         <source>Zobrazovat čísla obrázků</source>
-        <translation type="unfinished"></translation>
+        <translation>Show picture numbers</translation>
     </message>
     <message>
         <source>Počítat v reálném čase</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate in real time</translation>
     </message>
     <message>
         <source>Zapojit logická omezení</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply logical rules</translation>
     </message>
     <message>
         <source>Exponent z daného rozsahu</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponent from a range</translation>
     </message>
     <message>
         <source>Barevná syntaxe vzorců</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour-coded templates</translation>
     </message>
     <message>
         <source>Rozšíření vzorců o mocniny</source>
-        <translation type="unfinished"></translation>
+        <translation>Add powers to templates</translation>
     </message>
     <message>
         <source>Filtr výsledků dle zadání</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the result filter</translation>
     </message>
     <message>
         <source>Mazat generované příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear list before generating</translation>
     </message>
     <message>
         <source>   Příklady </source>
-        <translation type="unfinished"></translation>
+        <translation>   Examples </translation>
     </message>
     <message>
         <source>Jméno :</source>
-        <translation type="unfinished"></translation>
+        <translation>Name :</translation>
     </message>
     <message>
         <source>Zkontrolováno : </source>
-        <translation type="unfinished"></translation>
+        <translation>Checked : </translation>
     </message>
     <message>
         <source>Správně :</source>
-        <translation type="unfinished"></translation>
+        <translation>Right :</translation>
     </message>
     <message>
         <source>Nevyřešeno :</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsolved :</translation>
     </message>
     <message>
         <source>Chyby :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistakes:</translation>
     </message>
     <message>
         <source>Vygeneruje nové příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Generates new examples</translation>
     </message>
     <message>
         <source>Vypočítá uvedené příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Works out and checks the listed examples</translation>
     </message>
     <message>
         <source>Smaže všechny příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes all examples</translation>
     </message>
     <message>
         <source>Otevře soubor s příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Opens a file of examples</translation>
     </message>
     <message>
         <source>Uloží příklady do souboru</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the examples to a file</translation>
     </message>
     <message>
         <source>Vyexportuje příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Exports the examples</translation>
     </message>
     <message>
         <source>Tisk a PDF pracovního listu</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the worksheet or save it as PDF</translation>
     </message>
     <message>
         <source>Jméno zkoušeného/souboru</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the pupil/file</translation>
     </message>
     <message>
         <source>Kalkulačka</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculator</translation>
     </message>
     <message>
         <source>Fyz. paměť: </source>
-        <translation type="unfinished"></translation>
+        <translation>Memory: </translation>
     </message>
     <message>
         <source>To je správné řešení !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>That&apos;s right!!!</translation>
     </message>
     <message>
         <source>To je špatné řešení !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>That&apos;s wrong!!!</translation>
     </message>
     <message>
         <source>Překročena hranice generovacího procesu</source>
-        <translation type="unfinished"></translation>
+        <translation>Generation limit exceeded</translation>
     </message>
     <message>
         <source>Hranice generovacího procesu: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Generation limit: %1</translation>
     </message>
     <message>
         <source>Vybráno : %1 příkladů</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected : %1 examples</translation>
     </message>
     <message>
         <source>Nalezeno %1 obrázků</source>
-        <translation type="unfinished"></translation>
+        <translation>Found %1 pictures</translation>
     </message>
     <message>
         <source>Tisk pracovního listu</source>
-        <translation type="unfinished"></translation>
+        <translation>Print worksheet</translation>
     </message>
     <message>
         <source>Přiložit klíč správných výsledků</source>
-        <translation type="unfinished"></translation>
+        <translation>Include the answer key</translation>
     </message>
     <message>
         <source>Uložit jako PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF</translation>
     </message>
     <message>
         <source>Tisk na tiskárnu %1 se nezdařil.</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing on %1 failed.</translation>
     </message>
     <message>
         <source>Sestavuji příklady dle zadaných parametrů...</source>
-        <translation type="unfinished"></translation>
+        <translation>Building examples from your settings...</translation>
     </message>
     <message>
         <source>Počítám zadané příklady...</source>
-        <translation type="unfinished"></translation>
+        <translation>Working out the examples...</translation>
     </message>
     <message>
         <source>Exportuji uvedené příklady...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporting the examples...</translation>
     </message>
     <message>
         <source>&amp;Jazyk :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lang. :</translation>
     </message>
     <message>
         <source>Jazyk programu; změní se při příštím spuštění</source>
-        <translation type="unfinished"></translation>
+        <translation>Program language; changes at the next start</translation>
     </message>
     <message>
         <source>Dolní mez %1. čísla</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower bound of number %1</translation>
     </message>
     <message>
         <source>Horní mez %1. čísla</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper bound of number %1</translation>
     </message>
     <message>
         <source>Zamknout horní mez %1. čísla</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock the upper bound of number %1</translation>
     </message>
     <message>
         <source>Bez desetinné části %1. čísla</source>
-        <translation type="unfinished"></translation>
+        <translation>No decimal part for number %1</translation>
     </message>
     <message>
         <source>%1. operátor</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator %1</translation>
     </message>
     <message>
         <source>Vzorec %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Template %1: %2</translation>
     </message>
     <message>
         <source>Odpověď</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer</translation>
     </message>
     <message>
         <source>Průběh zkoušení</source>
-        <translation type="unfinished"></translation>
+        <translation>Test progress</translation>
     </message>
     <message>
         <source>Kontrolní výpočet</source>
-        <translation type="unfinished"></translation>
+        <translation>Check calculation</translation>
     </message>
     <message>
         <source>Počet příkladů zkoušení</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of examples in the test</translation>
     </message>
     <message>
         <source>Náhodný výběr vzorců</source>
-        <translation type="unfinished"></translation>
+        <translation>Random choice of templates</translation>
     </message>
     <message>
         <source>Další příklad</source>
-        <translation type="unfinished"></translation>
+        <translation>Next example</translation>
     </message>
     <message>
         <source>Uložit výpis příkladů</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the example log</translation>
     </message>
     <message>
         <source>Vlastnosti programu</source>
-        <translation type="unfinished"></translation>
+        <translation>Program features</translation>
     </message>
     <message>
         <source>Vlastní obrázky</source>
-        <translation type="unfinished"></translation>
+        <translation>Your own pictures</translation>
     </message>
     <message>
         <source>Odfiltrovat nuly ze zadání</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave zeros out of the examples</translation>
     </message>
     <message>
         <source>Hranice generovacího procesu</source>
-        <translation type="unfinished"></translation>
+        <translation>Generation limit</translation>
     </message>
     <message>
         <source>Délka prodlevy na odpověď</source>
-        <translation type="unfinished"></translation>
+        <translation>Time allowed for each answer</translation>
     </message>
     <message>
         <source>Písmo panelu</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel font</translation>
     </message>
     <message>
         <source>Exponent</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponent</translation>
     </message>
     <message>
         <source>Obrázek</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture</translation>
     </message>
     <message>
         <source>Akce filtru výsledků</source>
-        <translation type="unfinished"></translation>
+        <translation>Result filter action</translation>
     </message>
     <message>
         <source>Hodnota filtru výsledků</source>
-        <translation type="unfinished"></translation>
+        <translation>Result filter value</translation>
     </message>
     <message>
         <source>Počet vzorců ke generování</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of templates to pick from</translation>
     </message>
     <message>
         <source>Jazyk</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Pracovní list</source>
-        <translation type="unfinished"></translation>
+        <translation>Worksheet</translation>
     </message>
     <message>
         <source>Vygenerovat příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Generate examples</translation>
     </message>
     <message>
         <source>Vypočítat příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Work out examples</translation>
     </message>
     <message>
         <source>Smazat příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete examples</translation>
     </message>
     <message>
         <source>Otevřít soubor s příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a file of examples</translation>
     </message>
     <message>
         <source>Uložit příklady do souboru</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the examples to a file</translation>
     </message>
     <message>
         <source>Exportovat příklady</source>
-        <translation type="unfinished"></translation>
+        <translation>Export examples</translation>
     </message>
     <message>
         <source>Jméno žáka</source>
-        <translation type="unfinished"></translation>
+        <translation>Pupil&apos;s name</translation>
     </message>
     <message>
         <source>Stavový řádek</source>
-        <translation type="unfinished"></translation>
+        <translation>Status bar</translation>
     </message>
     <message>
         <source>Zastavit</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Výraz kalkulačky</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculator expression</translation>
     </message>
     <message>
         <source>%1: nabídka</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: list</translation>
     </message>
     <message>
         <source>Příklad</source>
-        <translation type="unfinished"></translation>
+        <translation>Example</translation>
     </message>
     <message>
         <source>Vložený výsledek</source>
-        <translation type="unfinished"></translation>
+        <translation>Entered result</translation>
     </message>
     <message>
         <source>Počet příkladů a časy</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of examples and times</translation>
     </message>
     <message>
         <source>Údaje o příkladu</source>
-        <translation type="unfinished"></translation>
+        <translation>Example details</translation>
     </message>
     <message>
         <source>Celkový počet příkladů</source>
-        <translation type="unfinished"></translation>
+        <translation>Total number of examples</translation>
     </message>
     <message>
         <source>Počet správných odpovědí</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of right answers</translation>
     </message>
     <message>
         <source>Počet chybných odpovědí</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of wrong answers</translation>
     </message>
     <message>
         <source>Zbývá zodpovědět</source>
-        <translation type="unfinished"></translation>
+        <translation>Still to answer</translation>
     </message>
     <message>
         <source>Úspěšnost</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate</translation>
     </message>
     <message>
         <source>Čas úkolu</source>
-        <translation type="unfinished"></translation>
+        <translation>Time taken</translation>
     </message>
     <message>
         <source>Nejlepší body</source>
-        <translation type="unfinished"></translation>
+        <translation>Best points</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Počet vzorců</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of templates</translation>
     </message>
     <message>
         <source>Číslo obrázku</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture number</translation>
     </message>
     <message>
         <source>Jméno</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Zkontrolováno</source>
-        <translation type="unfinished"></translation>
+        <translation>Checked</translation>
     </message>
     <message>
         <source>Správně</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Nevyřešeno</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsolved</translation>
     </message>
     <message>
         <source>Chyby</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistakes</translation>
     </message>
     <message>
         <source>plus</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>mínus</source>
-        <translation type="unfinished"></translation>
+        <translation>minus</translation>
     </message>
     <message>
         <source>krát</source>
-        <translation type="unfinished"></translation>
+        <translation>times</translation>
     </message>
     <message>
         <source>děleno</source>
-        <translation type="unfinished"></translation>
+        <translation>divided by</translation>
     </message>
     <message>
         <source>na</source>
-        <translation type="unfinished"></translation>
+        <translation>to the power of</translation>
     </message>
     <message>
         <source>odmocnina z</source>
-        <translation type="unfinished"></translation>
+        <translation>the square root of</translation>
     </message>
     <message>
         <source>levá závorka</source>
-        <translation type="unfinished"></translation>
+        <translation>open bracket</translation>
     </message>
     <message>
         <source>pravá závorka</source>
-        <translation type="unfinished"></translation>
+        <translation>close bracket</translation>
     </message>
     <message>
         <source>je</source>
-        <translation type="unfinished"></translation>
+        <translation>equals</translation>
     </message>
     <message>
         <source>Správný výsledek je %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The correct result is %1.</translation>
     </message>
     <message>
         <source>Konec zkoušení. Správně %1, chybně %2, úspěšnost %3, body %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>End of the test. Right %1, wrong %2, success rate %3, points %4.</translation>
     </message>
     <message>
         <source>Jazyk se změní při příštím spuštění programu.</source>
-        <translation type="unfinished"></translation>
+        <translation>The language will change the next time the program starts.</translation>
     </message>
 </context>
 <context>
     <name>TOverview</name>
     <message>
         <source>Vše</source>
-        <translation type="unfinished"></translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>Přehled</source>
-        <translation type="unfinished"></translation>
+        <translation>Overview</translation>
     </message>
     <message>
         <source>Žák, jehož výsledky se zobrazí</source>
-        <translation type="unfinished"></translation>
+        <translation>The pupil whose results are shown</translation>
     </message>
     <message>
         <source>Co graf ukazuje u všech žáků</source>
-        <translation type="unfinished"></translation>
+        <translation>What the chart shows for all pupils</translation>
     </message>
     <message>
         <source>Úspěšnost</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate</translation>
     </message>
     <message>
         <source>Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Export do CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export to CSV…</translation>
     </message>
     <message>
         <source>Uloží tabulku do souboru CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the table to a CSV file</translation>
     </message>
     <message>
         <source>Zavřít</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Žák :</source>
-        <translation type="unfinished"></translation>
+        <translation>Pupil :</translation>
     </message>
     <message>
         <source>Graf všech žáků :</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart of all pupils :</translation>
     </message>
     <message>
         <source>Soubor CSV(*.csv)|*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV file(*.csv)|*.csv</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Úspěšnost (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Success rate (%)</translation>
     </message>
     <message>
         <source>Přehled %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Overview %1</translation>
     </message>
 </context>
 <context>
     <name>Worksheet</name>
     <message>
         <source>Soubor %1 je uložen, ale textový editor se nepodařilo spustit.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 has been saved, but the text editor could not be started.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Aplikace na pozadí</source>
-        <translation type="unfinished"></translation>
+        <translation>The program is already running in the background.</translation>
     </message>
 </context>
 </TS>
