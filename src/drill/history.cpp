@@ -3,6 +3,7 @@
 #include "editexp/numbertext.h"
 #include "generator/candidate.h"
 #include "generator/templates.h"
+#include "textfile/csv.h"
 #include "textfile/textfile.h"
 
 #include <QCollator>
@@ -22,31 +23,6 @@ const char *const Header = "Datum a čas,Jméno,Příkladů,Správně,Chybně,Ne
 
 constexpr int PowerTemplate = 13;
 constexpr int RootTemplate = 14;
-
-// A field in quotes when it holds a separator, a quote or blanks at its ends; quotes doubled.
-// Line breaks cannot come from the name box; should one arrive, it becomes a blank, so that
-// every run stays on one line and a damaged line never takes the following ones with it.
-QByteArray csvField(QString text)
-{
-    text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
-                       (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
-    if (!quote)
-        return text.toUtf8();
-    text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return '"' + text.toUtf8() + '"';
-}
-
-// A name is typed by a pupil, and the file is opened in spreadsheets: a name that starts like a
-// formula ("=", "+", "-", "@", a tab or a carriage return) would run as one there. Such a name,
-// and one that starts with the apostrophe itself, is written after an apostrophe, which a
-// spreadsheet takes as "text follows" and the reader drops again.
-QString guardedName(const QString &name)
-{
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r'");
-    return !name.isEmpty() && formulaStarts.contains(name.front()) ? QLatin1Char('\'') + name
-                                                                   : name;
-}
 
 QString unguardedName(const QString &field)
 {
@@ -183,7 +159,7 @@ QByteArray HistoryLine(const HistoryRun &run)
     const RunDifficulty &d = run.difficulty;
     const QByteArrayList fields = {
         run.started.toOffsetFromUtc(run.started.offsetFromUtc()).toString(Qt::ISODate).toUtf8(),
-        csvField(guardedName(run.name)),
+        CsvField(SpreadsheetText(run.name)),
         QByteArray::number(run.exampleCount),
         QByteArray::number(run.right),
         QByteArray::number(run.wrong),
@@ -191,13 +167,13 @@ QByteArray HistoryLine(const HistoryRun &run)
         rateText(run.rate).toUtf8(),
         QByteArray::number(run.points),
         QByteArray::number(run.seconds),
-        csvField(d.operators),
+        CsvField(d.operators),
         QByteArray::number(d.lower1),
         QByteArray::number(d.upper1),
         QByteArray::number(d.lower2),
         QByteArray::number(d.upper2),
         QByteArray::number(d.decimals),
-        csvField(d.templates),
+        CsvField(d.templates),
     };
     return fields.join(',') + "\r\n";
 }

@@ -182,24 +182,19 @@ void TNumlet::SpeedButton10Click()
     });
     const FramePacer::Busy paced(framePacer);
 
-    QLabel *const countLabels[] = {ui->Label3D23, ui->Label3D22, ui->Label3D21};
-    const auto countLabel = [&countLabels](LineState state) -> QLabel * {
-        switch (state) {
-        case LineState::Correct:
-            return countLabels[0];
-        case LineState::Unsolved:
-            return countLabels[1];
-        case LineState::Wrong:
-            return countLabels[2];
-        default:
-            return nullptr;
-        }
+    // The labels as they stand: a label without lines keeps its earlier text.
+    const CountTexts texts{ui->Label3D23->text(), ui->Label3D22->text(), ui->Label3D21->text()};
+    const auto countLabel = [this](LineState state) {
+        return state == LineState::Correct    ? ui->Label3D23
+               : state == LineState::Unsolved ? ui->Label3D22
+                                              : ui->Label3D21;
     };
     const bool blocking = ui->BBox7->isChecked();
     ui->EditExp1->setMask(QStringLiteral("0.00"));
     worksheet.startTick = Platform::tickCount();
-    const ComputeOutcome outcome = ComputeWorksheet(
-        lines, DecimalSeparator(), ui->SB19->isChecked(),
+    const CorrectionOutcome outcome = CorrectWorksheet(
+        lines, DecimalSeparator(), ui->SB19->isChecked(), texts,
+        [] { return TrailerDateTime(Platform::currentDateTime(), QLocale()); },
         [&](qsizetype i, const LineResult &line, const WorksheetCounts &counts) {
             QListWidgetItem *item = ui->EBox1->item(int(i));
             if (!item)
@@ -216,12 +211,9 @@ void TNumlet::SpeedButton10Click()
                 QCoreApplication::processEvents();
             return drill.stopRequest == 0;
         });
-    if (!outcome.finished)
+    if (!outcome.compute.finished)
         return;
-    // The counts as the labels show them: a label without lines keeps its earlier text.
-    ui->EBox1->addItem(TrailerItem(TrailerDateTime(Platform::currentDateTime(), QLocale()),
-                                   countLabels[0]->text(), countLabels[1]->text(),
-                                   countLabels[2]->text()));
+    ui->EBox1->addItem(lines.last()); // the trailer, with the counts the labels show
     finished = true;
 }
 

@@ -174,6 +174,29 @@ ComputeOutcome ComputeWorksheet(QStringList &lines, char sep, bool fullPrecision
     return out;
 }
 
+CorrectionOutcome CorrectWorksheet(QStringList &lines, char sep, bool fullPrecision,
+                                   CountTexts texts, const std::function<QString()> &stamp,
+                                   const LineHook &afterLine)
+{
+    CorrectionOutcome out;
+    out.compute =
+        ComputeWorksheet(lines, sep, fullPrecision,
+                         [&](qsizetype i, const LineResult &line, const WorksheetCounts &counts) {
+                             if (const int n = counts.count(line.state)) {
+                                 QString &text = line.state == LineState::Correct ? texts.correct
+                                                 : line.state == LineState::Unsolved
+                                                     ? texts.unsolved
+                                                     : texts.wrong;
+                                 text = QString::number(n);
+                             }
+                             return !afterLine || afterLine(i, line, counts);
+                         });
+    out.texts = texts;
+    if (out.compute.finished)
+        lines.append(TrailerItem(stamp(), texts.correct, texts.unsolved, texts.wrong));
+    return out;
+}
+
 QString ElapsedText(std::int64_t elapsedMs, const QLocale &locale)
 {
     const std::int64_t ms = std::max<std::int64_t>(elapsedMs, 0);

@@ -125,6 +125,30 @@ struct ComputeOutcome
 ComputeOutcome ComputeWorksheet(QStringList &lines, char sep, bool fullPrecision,
                                 const LineHook &afterLine = {});
 
+// The count labels' texts, which the trailer records: a label shows its count once the count
+// has risen, and keeps what it showed before otherwise ("-" after clearing or opening a file).
+struct CountTexts
+{
+    QString correct = QStringLiteral("-");
+    QString unsolved = QStringLiteral("-");
+    QString wrong = QStringLiteral("-");
+    bool operator==(const CountTexts &) const = default;
+};
+
+struct CorrectionOutcome
+{
+    ComputeOutcome compute;
+    CountTexts texts; // as the labels show them afterwards
+};
+
+// Compute and its trailer, as the window's Compute does it and the correction of a folder does
+// it for every file: ComputeWorksheet, the count texts following the counts from the given
+// ones, and, when every line was computed, the trailer item appended, stamped with the date and
+// time that stamp() gives at that moment.
+CorrectionOutcome CorrectWorksheet(QStringList &lines, char sep, bool fullPrecision,
+                                   CountTexts texts, const std::function<QString()> &stamp,
+                                   const LineHook &afterLine = {});
+
 // ---- Timing ------------------------------------------------------------------------------
 
 // Elapsed milliseconds as the progress display shows them: the whole seconds in the locale's
