@@ -253,6 +253,19 @@ void glyphNewExamples(QPainter &p)
           Yellow, YellowDark, 0.8);
 }
 
+// A sheet for every pupil, corrected together: a fanned stack of sheets and a tick.
+void glyphClass(QPainter &p)
+{
+    sheet(p, QRectF(1.5, 5.5, 11, 15), false, 3);
+    sheet(p, QRectF(5.5, 3.5, 11, 15), false, 3);
+    sheet(p, QRectF(9.5, 1.5, 11, 15), true, 3);
+    badge(p, {17.5, 17.5}, 5.5, Green, GreenDark);
+    QPainterPath tick({14.9, 17.7});
+    tick.lineTo(16.8, 19.6);
+    tick.lineTo(20.2, 15.6);
+    whiteMark(p, tick, 1.8);
+}
+
 void glyphCompute(QPainter &p)
 {
     sheet(p, QRectF(3.5, 1.5, 13, 19));
@@ -1339,6 +1352,7 @@ int main(int argc, char **argv)
         {"speedbutton11", glyphSave},
         {"speedbutton4", glyphExport},
         {"speedbutton14", glyphPrint},
+        {"speedbutton16", glyphClass},
         {"speedbutton1", glyphSaveLog},
         {"speedbutton15", glyphOverview},
         {"speedbutton9", glyphNext},

@@ -232,6 +232,365 @@
     </message>
 </context>
 <context>
+    <name>TClassWindow</name>
+    <message>
+        <source>sčítání</source>
+        <translation>addition</translation>
+    </message>
+    <message>
+        <source>odčítání</source>
+        <translation>subtraction</translation>
+    </message>
+    <message>
+        <source>násobení</source>
+        <translation>multiplication</translation>
+    </message>
+    <message>
+        <source>dělení beze zbytku</source>
+        <translation>division without remainder</translation>
+    </message>
+    <message>
+        <source>dělení se zbytkem</source>
+        <translation>division with remainder</translation>
+    </message>
+    <message>
+        <source>mocniny</source>
+        <translation>powers</translation>
+    </message>
+    <message>
+        <source>odmocniny</source>
+        <translation>square roots</translation>
+    </message>
+    <message>
+        <source>příklady se závorkami a více operacemi</source>
+        <translation>examples with brackets or several operations</translation>
+    </message>
+    <message>
+        <source>do 10</source>
+        <translation>up to 10</translation>
+    </message>
+    <message>
+        <source>do 100</source>
+        <translation>up to 100</translation>
+    </message>
+    <message>
+        <source>do 1000</source>
+        <translation>up to 1000</translation>
+    </message>
+    <message>
+        <source>nad 1000</source>
+        <translation>over 1000</translation>
+    </message>
+    <message>
+        <source>desetinná čísla</source>
+        <translation>decimals</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 chybně (%4 z %5)</source>
+        <translation>%1, %2: %3 wrong (%4 of %5)</translation>
+    </message>
+    <message>
+        <source>opraveno</source>
+        <translation>corrected</translation>
+    </message>
+    <message>
+        <source>opraveno dříve</source>
+        <translation>corrected before</translation>
+    </message>
+    <message>
+        <source>prázdný list</source>
+        <translation>empty sheet</translation>
+    </message>
+    <message>
+        <source>nelze opravit: %1</source>
+        <translation>cannot correct: %1</translation>
+    </message>
+    <message>
+        <source>Žák</source>
+        <translation>Pupil</translation>
+    </message>
+    <message>
+        <source>Správně</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Chybně</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Nevyřešeno</source>
+        <translation>Unsolved</translation>
+    </message>
+    <message>
+        <source>Úspěšnost</source>
+        <translation>Success rate</translation>
+    </message>
+    <message>
+        <source>Zkontrolováno</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>Soubor</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Stav</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Celá třída</source>
+        <translation>Whole class</translation>
+    </message>
+    <message>
+        <source>&amp;Varianty pro žáky</source>
+        <translation>&amp;Sheets for pupils</translation>
+    </message>
+    <message>
+        <source>&amp;Oprava složky</source>
+        <translation>&amp;Correct a folder</translation>
+    </message>
+    <message>
+        <source>Průběh</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>Zastaví práci; hotové soubory zůstanou celé, ostatní beze změny</source>
+        <translation>Stops the work; finished files stay whole, the others unchanged</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Pro každé &amp;jméno ze seznamu jmen (%1)</source>
+        <translation>One for every &amp;name in the names list (%1)</translation>
+    </message>
+    <message>
+        <source>Jeden list pro každé jméno ze seznamu jmen</source>
+        <translation>One sheet for every name in the names list</translation>
+    </message>
+    <message>
+        <source>&amp;Bez jmen, počet listů :</source>
+        <translation>&amp;Without names, number of sheets :</translation>
+    </message>
+    <message>
+        <source>Listy bez jmen; žák napíše své jméno za „Žák:“</source>
+        <translation>Sheets without names; the pupil writes a name after “Žák:”</translation>
+    </message>
+    <message>
+        <source>Počet listů bez jmen</source>
+        <translation>Number of sheets without names</translation>
+    </message>
+    <message>
+        <source>Kolik listů bez jmen vytvořit</source>
+        <translation>How many sheets without names to make</translation>
+    </message>
+    <message>
+        <source>Seznam jmen</source>
+        <translation>Names list</translation>
+    </message>
+    <message>
+        <source>Semínko</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Stejné semínko se stejnými parametry dá stejné listy; ztracený list tak vznikne znovu</source>
+        <translation>The same seed with the same settings makes the same sheets, so a lost sheet can be made again</translation>
+    </message>
+    <message>
+        <source>&amp;Semínko :</source>
+        <translation>S&amp;eed :</translation>
+    </message>
+    <message>
+        <source>&amp;Nové</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Nové semínko podle hodin</source>
+        <translation>A new seed from the clock</translation>
+    </message>
+    <message>
+        <source>Složka pro listy</source>
+        <translation>Folder for the sheets</translation>
+    </message>
+    <message>
+        <source>Do této složky se uloží soubor pro každého žáka</source>
+        <translation>A file for every pupil is saved in this folder</translation>
+    </message>
+    <message>
+        <source>Slo&amp;žka :</source>
+        <translation>&amp;Folder :</translation>
+    </message>
+    <message>
+        <source>Vybrat…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <source>Vybrat složku pro listy</source>
+        <translation>Choose the folder for the sheets</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit listy do složky</source>
+        <translation>Save sheets to the fo&amp;lder</translation>
+    </message>
+    <message>
+        <source>Vytvoří pro každého žáka vlastní list se svými příklady</source>
+        <translation>Makes every pupil a sheet with examples of their own</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk a PDF všech listů…</source>
+        <translation>&amp;Print or PDF of all sheets…</translation>
+    </message>
+    <message>
+        <source>Všechny listy v jednom náhledu a jednom PDF, každý od nové strany, s klíči</source>
+        <translation>All sheets in one preview and one PDF, each on a new page, with answer keys</translation>
+    </message>
+    <message>
+        <source>Pro koho</source>
+        <translation>For whom</translation>
+    </message>
+    <message>
+        <source>Příkladů na listu :</source>
+        <translation>Examples per sheet :</translation>
+    </message>
+    <message>
+        <source>%1 (podle zadaných parametrů)</source>
+        <translation>%1 (from the current settings)</translation>
+    </message>
+    <message>
+        <source>Složka s vrácenými listy</source>
+        <translation>Folder of returned sheets</translation>
+    </message>
+    <message>
+        <source>Složka se soubory .nlx, které žáci vyplnili</source>
+        <translation>The folder with the .nlx files the pupils filled in</translation>
+    </message>
+    <message>
+        <source>Vybrat složku s vrácenými listy</source>
+        <translation>Choose the folder of returned sheets</translation>
+    </message>
+    <message>
+        <source>O&amp;pravit složku</source>
+        <translation>C&amp;orrect folder</translation>
+    </message>
+    <message>
+        <source>Opraví každý list složky jako Vypočítat; opravené dříve jen přečte</source>
+        <translation>Corrects every sheet of the folder as Compute does; reads the ones corrected before</translation>
+    </message>
+    <message>
+        <source>Tabulka třídy</source>
+        <translation>Class table</translation>
+    </message>
+    <message>
+        <source>Co třídě nejde</source>
+        <translation>What the class gets wrong</translation>
+    </message>
+    <message>
+        <source>Co třídě &amp;nejde nejvíc :</source>
+        <translation>What the class gets &amp;wrong most :</translation>
+    </message>
+    <message>
+        <source>Graf úspěšnosti žáků</source>
+        <translation>Chart of the pupils’ success rates</translation>
+    </message>
+    <message>
+        <source>&amp;Export do CSV…</source>
+        <translation>&amp;Export to CSV…</translation>
+    </message>
+    <message>
+        <source>Uloží tabulku třídy do souboru CSV</source>
+        <translation>Saves the class table as a CSV file</translation>
+    </message>
+    <message>
+        <source>T&amp;isk a PDF tabulky…</source>
+        <translation>Pr&amp;int or PDF of the table…</translation>
+    </message>
+    <message>
+        <source>Vytiskne tabulku třídy a co třídě nejde</source>
+        <translation>Prints the class table and what the class gets wrong</translation>
+    </message>
+    <message>
+        <source>Varianta %1</source>
+        <translation>Sheet %1</translation>
+    </message>
+    <message>
+        <source>Tato jména nejsou platné názvy souborů, žádný list nebyl uložen: %1</source>
+        <translation>These names are not valid file names, so no sheet was saved: %1</translation>
+    </message>
+    <message>
+        <source>Složka %1 neexistuje.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Ve složce %1 už jsou soubory: %2. Přepsat je?</source>
+        <translation>The folder %1 already holds these files: %2. Replace them?</translation>
+    </message>
+    <message>
+        <source>Uloženo listů: %1 z %2</source>
+        <translation>Sheets saved: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Tisk listů celé třídy</source>
+        <translation>Printing the whole class’s sheets</translation>
+    </message>
+    <message>
+        <source>Listy třídy</source>
+        <translation>Class sheets</translation>
+    </message>
+    <message>
+        <source>Ve složce není žádný list (.nlx).</source>
+        <translation>There is no sheet (.nlx) in the folder.</translation>
+    </message>
+    <message>
+        <source>Zastaveno: opraveno listů %1 z %2.</source>
+        <translation>Stopped: %1 of %2 sheets corrected.</translation>
+    </message>
+    <message>
+        <source>Hotovo: listů %1 z %2.</source>
+        <translation>Done: %1 of %2 sheets.</translation>
+    </message>
+    <message>
+        <source>Nelze opravit: %1 (viz sloupec Stav).</source>
+        <translation>Could not correct: %1 (see the Status column).</translation>
+    </message>
+    <message>
+        <source>Žádná chyba.</source>
+        <translation>No mistakes.</translation>
+    </message>
+    <message>
+        <source>Úspěšnost (%)</source>
+        <translation>Success rate (%)</translation>
+    </message>
+    <message>
+        <source>Úspěšnost žáků</source>
+        <translation>Pupils’ success rates</translation>
+    </message>
+    <message>
+        <source>Soubor CSV(*.csv)|*.csv</source>
+        <translation>CSV file(*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Třída</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Co třídě nejde nejvíc</source>
+        <translation>What the class gets wrong most</translation>
+    </message>
+    <message>
+        <source>Tisk tabulky třídy</source>
+        <translation>Printing the class table</translation>
+    </message>
+    <message>
+        <source>Uložit jako PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+</context>
+<context>
     <name>TNumlet</name>
     <message>
         <source>Průběh generování příkladu</source>
@@ -1008,6 +1367,26 @@
     <message>
         <source>Jazyk se změní při příštím spuštění programu.</source>
         <translation>The language will change the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Celá třída: varianty a oprava složky</source>
+        <translation>Whole class: sheets and folder correction</translation>
+    </message>
+    <message>
+        <source>Celá třída</source>
+        <translation>Whole class</translation>
+    </message>
+    <message>
+        <source>klíč za každým listem</source>
+        <translation>key after each sheet</translation>
+    </message>
+    <message>
+        <source>všechny klíče na konci</source>
+        <translation>all keys at the end</translation>
+    </message>
+    <message>
+        <source>Kde jsou klíče</source>
+        <translation>Where the keys go</translation>
     </message>
 </context>
 <context>

@@ -41,13 +41,21 @@ bool TFileDialog::Execute(QWidget *owner)
     } else {
         const QString start =
             QFileInfo(InitialDir + QLatin1Char('/') + FileName).absoluteFilePath();
-        chosen = dialogKind == Kind::Open
-                     ? QFileDialog::getOpenFileName(owner, QString(), start, qtFilter(Filter))
-                     : QFileDialog::getSaveFileName(owner, QString(), start, qtFilter(Filter));
+        switch (dialogKind) {
+        case Kind::Open:
+            chosen = QFileDialog::getOpenFileName(owner, QString(), start, qtFilter(Filter));
+            break;
+        case Kind::Save:
+            chosen = QFileDialog::getSaveFileName(owner, QString(), start, qtFilter(Filter));
+            break;
+        case Kind::Folder:
+            chosen = QFileDialog::getExistingDirectory(owner, QString(), start);
+            break;
+        }
     }
     if (chosen.isEmpty())
         return false;
-    if (!DefaultExt.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
+    if (dialogKind != Kind::Folder && !DefaultExt.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
         chosen += QLatin1Char('.') + DefaultExt;
     FileName = chosen;
     return true;

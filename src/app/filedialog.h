@@ -14,7 +14,7 @@ class TFileDialog : public QObject
 {
     Q_OBJECT
 public:
-    enum class Kind { Open, Save };
+    enum class Kind { Open, Save, Folder }; // Folder: FileName is the chosen folder
     TFileDialog(Kind kind, const QString &name, QObject *parent);
 
     Kind kind() const { return dialogKind; }
@@ -23,7 +23,7 @@ public:
     QString FileName;   // the proposed name before Execute, the chosen path after it
     QString DefaultExt; // without the dot; added to a chosen name that has no extension
 
-    // Shows the dialog; true when the user confirmed a file.
+    // Shows the dialog; true when the user confirmed a file (or a folder).
     bool Execute(QWidget *owner);
 
     // Tests answer the dialog instead of the user: the chooser gets the dialog and returns the

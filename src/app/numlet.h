@@ -11,8 +11,10 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TNumlet;
@@ -221,9 +223,16 @@ private slots:
     void SpeedButton13Click(); // open
     void BBox20Click();        // binds the line check to clicks on the list
     void PListBox1Click();     // the clicked line becomes the current example
+    void SpeedButton16Click(); // the whole class (numlet_class.cpp)
 
 private:
     void connectWorksheetHandlers();
+    // The generation loop of SpeedButton3Click, after the given number of lines; add takes each
+    // line and returns the number of lines now. False when Stop ended it.
+    bool generateWorksheet(int lines, const std::function<int(const QString &line)> &add,
+                           bool signalEnd);
+    // The worksheet of a pupil's variant (TClassWindow); nullopt after Stop.
+    std::optional<QStringList> GenerateVariant(std::uint32_t seed);
     Q_INVOKABLE void ClearWorksheet();
     void ShowElapsed();
     void showBusy(const QString &caption);

@@ -78,6 +78,7 @@ void TNumlet::setupAccessibility()
         {f.SpeedButton11, tr("Uložit příklady do souboru")},
         {f.SpeedButton4, tr("Exportovat příklady")},
         {f.SpeedButton14, tr("Tisk a PDF pracovního listu")},
+        {f.SpeedButton16, tr("Celá třída")},
         {f.ComboBox7, tr("Jméno žáka")},
         // The status bar.
         {f.StatusBarPro1, tr("Stavový řádek")},

@@ -28,7 +28,8 @@ void TNumlet::connectKeyboardHandlers()
         {Qt::CTRL | Qt::Key_H, f.SpeedButton15, 0}, {Qt::CTRL | Qt::Key_G, f.SpeedButton3, 1},
         {Qt::CTRL | Qt::Key_R, f.SpeedButton10, 1}, {Qt::CTRL | Qt::Key_E, f.SpeedButton4, 1},
         {Qt::CTRL | Qt::Key_S, f.SpeedButton11, 1}, {Qt::CTRL | Qt::Key_O, f.SpeedButton13, 1},
-        {Qt::CTRL | Qt::Key_P, f.SpeedButton14, 1}, {Qt::Key_F4, f.SpeedButton7, -1},
+        {Qt::CTRL | Qt::Key_P, f.SpeedButton14, 1}, {Qt::CTRL | Qt::Key_T, f.SpeedButton16, 1},
+        {Qt::Key_F4, f.SpeedButton7, -1},
     };
     for (const Binding &b : bindings) {
         auto *shortcut = new QShortcut(b.keys, this);
@@ -104,8 +105,8 @@ void TNumlet::connectKeyboardHandlers()
           << f.ComboBox8
           // The worksheet page.
           << f.ComboBox7 << f.EBox1 << f.SpeedButton3 << f.SpeedButton10 << f.SpeedButton2
-          << f.SpeedButton13 << f.SpeedButton11 << f.SpeedButton4
-          << f.SpeedButton14
+          << f.SpeedButton13 << f.SpeedButton11 << f.SpeedButton4 << f.SpeedButton14
+          << f.SpeedButton16
           // The status bar.
           << f.SpeedButton12 << f.StatusBarPro1 << f.EditExp1 << f.SpeedButton7;
     for (qsizetype i = 1; i < order.size(); ++i)

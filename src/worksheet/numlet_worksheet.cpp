@@ -29,6 +29,7 @@ void TNumlet::connectWorksheetHandlers()
     bindHandler(ui->SpeedButton11, &QToolButton::clicked, &TNumlet::SpeedButton11Click);
     bindHandler(ui->SpeedButton13, &QToolButton::clicked, &TNumlet::SpeedButton13Click);
     bindHandler(ui->BBox20, &QAbstractButton::clicked, &TNumlet::BBox20Click);
+    bindHandler(ui->SpeedButton16, &QToolButton::clicked, &TNumlet::SpeedButton16Click);
 }
 
 QStringList TNumlet::worksheetItems() const
@@ -89,10 +90,43 @@ void TNumlet::ShowElapsed()
 
 void TNumlet::SpeedButton3Click()
 {
-    worksheet.startTick = 0;
-    worksheet.endTick = 0;
     if (ui->BBox15->isChecked())
         ui->EBox1->clear();
+    generateWorksheet(
+        ui->EBox1->count(),
+        [this](const QString &line) {
+            ui->EBox1->addItem(line);
+            return ui->EBox1->count();
+        },
+        true);
+}
+
+// A variant is the worksheet that Generate makes from its seed at the start, before any example:
+// the same draws from the same state.
+std::optional<QStringList> TNumlet::GenerateVariant(std::uint32_t seed)
+{
+    random.setSeed(seed);
+    std::fill(std::begin(generation.operands), std::end(generation.operands), 0.0);
+    std::fill(std::begin(generation.decimalParts), std::end(generation.decimalParts), 0.0);
+    generation.operatorDraw = 0;
+    QStringList lines;
+    const bool finished = generateWorksheet(
+        0,
+        [&lines](const QString &line) {
+            lines.append(line);
+            return int(lines.size());
+        },
+        false);
+    if (!finished)
+        return std::nullopt;
+    return lines;
+}
+
+bool TNumlet::generateWorksheet(int lines, const std::function<int(const QString &line)> &add,
+                                bool signalEnd)
+{
+    worksheet.startTick = 0;
+    worksheet.endTick = 0;
     // An examination run keeps its parameters locked after the worksheet is done.
     const bool parametersEnabled = ui->Panel7->isEnabled();
     ui->Panel7->setEnabled(false);
@@ -113,7 +147,7 @@ void TNumlet::SpeedButton3Click()
         ui->PageControl1->setEnabled(true);
         ui->Panel3->setEnabled(true);
         ui->Panel7->setEnabled(parametersEnabled);
-        if (finished) {
+        if (finished && signalEnd) {
             Platform::flashTaskBar(this);
             PlaySound(QStringLiteral("Go"));
         }
@@ -129,19 +163,20 @@ void TNumlet::SpeedButton3Click()
         NextExample();
         ui->Gauge2->setValue(i);
         if (KeepsGeneratedExample(ui->Gauge1->value())) {
-            ui->EBox1->addItem(GeneratedLine(ui->LabelF1->text()));
+            lines = add(GeneratedLine(ui->LabelF1->text()));
             if (stopped())
-                return;
+                return false;
         }
         worksheet.endTick = Platform::tickCount();
         if (stopped())
-            return;
+            return false;
         if (ui->BBox9->isChecked()) {
             ShowElapsed();
-            ui->Label8->setText(ProgressText(generation.candidateCounter, ui->EBox1->count()));
+            ui->Label8->setText(ProgressText(generation.candidateCounter, lines));
         }
     }
     finished = true;
+    return true;
 }
 
 void TNumlet::SpeedButton10Click()

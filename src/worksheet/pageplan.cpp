@@ -524,3 +524,28 @@ PagePlan PlanPages(const QStringList &items, const SheetPage &page, const PrintM
     layout.addFooters();
     return plan;
 }
+
+PagePlan CombinePlans(const QList<PagePlan> &plans, bool keysAtEnd)
+{
+    PagePlan all;
+    const auto append = [&all](const PagePlan &plan, bool key) {
+        for (const PlanPage &page : plan.pages)
+            if (page.key == key)
+                all.pages.append(page);
+    };
+    for (const PagePlan &plan : plans) {
+        append(plan, false);
+        if (!keysAtEnd)
+            append(plan, true);
+        all.sheetPages += plan.sheetPages;
+        all.keyPages += plan.keyPages;
+        all.examples += plan.examples;
+        all.sheetColumns = std::max(all.sheetColumns, plan.sheetColumns);
+        all.keyColumns = std::max(all.keyColumns, plan.keyColumns);
+        all.rowsPerPage = std::max(all.rowsPerPage, plan.rowsPerPage);
+    }
+    if (keysAtEnd)
+        for (const PagePlan &plan : plans)
+            append(plan, true);
+    return all;
+}

@@ -146,6 +146,11 @@ struct PagePlan
 PagePlan PlanPages(const QStringList &items, const SheetPage &page, const PrintMetrics &metrics,
                    const PrintOptions &options);
 
+// Several sheets in one print (a variant for every pupil): each sheet's pages follow the one
+// before, starting on a page of its own, with its key after it, or with every key after the last
+// sheet when keysAtEnd. Page numbers stay those of each sheet and key.
+PagePlan CombinePlans(const QList<PagePlan> &plans, bool keysAtEnd);
+
 // Breaks a text into pieces no wider than the width, after the last blank that fits where there
 // is one, else after the last character that fits (always at least one character).
 QStringList WrapToWidth(const QString &text, double width,

@@ -131,15 +131,30 @@ PagePlan plan(QPagedPaintDevice &device, const QStringList &lines, const PrintOp
 bool print(QPagedPaintDevice &device, const QStringList &lines, const PrintOptions &options,
            PagePlan *planned)
 {
+    return printAll(device, {Sheet{lines, options}}, false, planned);
+}
+
+PagePlan writePdf(const QString &path, const QPageLayout &layout, const QStringList &lines,
+                  const PrintOptions &options)
+{
+    return writeAllPdf(path, layout, {Sheet{lines, options}}, false, options.name);
+}
+
+bool printAll(QPagedPaintDevice &device, const QList<Sheet> &sheets, bool keysAtEnd,
+              PagePlan *planned)
+{
     const DeviceFonts fonts(&device);
-    const PagePlan p = planWith(fonts, device, lines, options);
+    QList<PagePlan> plans;
+    for (const Sheet &sheet : sheets)
+        plans.append(planWith(fonts, device, sheet.lines, sheet.options));
+    const PagePlan p = plans.size() == 1 ? plans.front() : CombinePlans(plans, keysAtEnd);
     if (planned)
         *planned = p;
     return p.pages.isEmpty() || paintPlan(device, fonts, p);
 }
 
-PagePlan writePdf(const QString &path, const QPageLayout &layout, const QStringList &lines,
-                  const PrintOptions &options)
+PagePlan writeAllPdf(const QString &path, const QPageLayout &layout, const QList<Sheet> &sheets,
+                     bool keysAtEnd, const QString &title)
 {
     // Painted into memory first, then written as every file of the program is: whole or not at
     // all.
@@ -149,9 +164,9 @@ PagePlan writePdf(const QString &path, const QPageLayout &layout, const QStringL
     {
         QPdfWriter writer(&pdf);
         writer.setPageLayout(layout);
-        writer.setTitle(options.name);
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Numlet"));
-        if (!print(writer, lines, options, &p))
+        if (!printAll(writer, sheets, keysAtEnd, &p))
             throw FileError(QStringLiteral("Cannot create file %1")
                                 .arg(QDir::toNativeSeparators(path))
                                 .toStdString());

@@ -13,6 +13,13 @@ class QString;
 
 namespace SheetPrinter {
 
+// One sheet of a print: its worksheet lines and options.
+struct Sheet
+{
+    QStringList lines;
+    PrintOptions options;
+};
+
 QFont font(PrintFont role);
 
 // Plans the worksheet for the device's page layout, in the device's pixels.
@@ -26,5 +33,11 @@ bool print(QPagedPaintDevice &device, const QStringList &lines, const PrintOptio
 // <path>".
 PagePlan writePdf(const QString &path, const QPageLayout &layout, const QStringList &lines,
                   const PrintOptions &options);
+
+// Several sheets in one print, each from a page of its own (CombinePlans).
+bool printAll(QPagedPaintDevice &device, const QList<Sheet> &sheets, bool keysAtEnd,
+              PagePlan *planned = nullptr);
+PagePlan writeAllPdf(const QString &path, const QPageLayout &layout, const QList<Sheet> &sheets,
+                     bool keysAtEnd, const QString &title);
 
 } // namespace SheetPrinter

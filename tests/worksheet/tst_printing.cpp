@@ -11,12 +11,14 @@
 #include "worksheet/sheetprinter.h"
 #include "worksheet/trailer.h"
 
+#include "support/pdftext.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
+
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrintPreviewDialog>
@@ -32,39 +34,6 @@
 #include <functional>
 
 namespace {
-
-QString tool(const char *name)
-{
-    const QString path = QStandardPaths::findExecutable(QLatin1String(name));
-    if (path.isEmpty())
-        qWarning("%s (poppler-utils) is not installed", name);
-    return path;
-}
-
-int pdfPages(const QString &pdf)
-{
-    QProcess info;
-    info.start(tool("pdfinfo"), {pdf});
-    if (!info.waitForFinished(30000))
-        return -1;
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-            .match(QString::fromUtf8(info.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-// The text of each page, in reading layout.
-QStringList pdfText(const QString &pdf)
-{
-    QProcess text;
-    text.start(tool("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!text.waitForFinished(60000))
-        return {};
-    QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
 
 QPageLayout a4()
 {
