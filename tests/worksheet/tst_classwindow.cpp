@@ -170,6 +170,26 @@ private slots:
         t.choice = returned.filePath("class");
         t.press(c, "ExportButton");
         QVERIFY(t.fileAt(returned.filePath("class.csv")).startsWith("Žák,Soubor,"));
+
+        // The table prints with what the class gets wrong.
+        bool previewed = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            poll.stop();
+            previewed = true;
+            t.choice = returned.filePath("class.pdf");
+            preview->findChild<QAbstractButton *>("SavePdfButton")->click();
+            preview->reject();
+        });
+        poll.start(20);
+        t.press(c, "PrintTableButton");
+        QVERIFY(previewed);
+        const QString printed = pdfText(returned.filePath("class.pdf")).join(QString());
+        for (const char *text : {"Anna", "Bob", "Cyril", "33,3 %", "odčítání, do 10"})
+            QVERIFY2(printed.contains(QString::fromUtf8(text)), text);
         c->close();
     }
 
