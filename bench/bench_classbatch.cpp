@@ -15,6 +15,7 @@
 #include "benchwindow.h"
 #include "editexp/evaluator.h"
 #include "editexp/numbertext.h"
+#include "filledsheet.h"
 #include "generator/candidate.h"
 #include "worksheet/classbatch.h"
 #include "worksheet/numlet_classwindow.h"
@@ -38,30 +39,6 @@ namespace {
 
 constexpr int Sheets = 30;
 constexpr int SheetLines = 5000;
-
-// A pupil's returned sheet: generated examples, a third answered right, a third wrong, a third
-// blank; each pupil's own.
-QStringList filledInSheet(std::uint32_t seed)
-{
-    GenerationState state;
-    GenerationParams params;
-    RandomGenerator random(seed);
-    QStringList lines;
-    for (int i = 0; i < SheetLines; ++i) {
-        const std::string example = GenerateCandidate(params, state, random, ',');
-        std::string evaluation = example;
-        std::replace(evaluation.begin(), evaluation.end(), ',', '.');
-        const double value = Evaluate(evaluation).value;
-        std::string answer;
-        if (i % 3 == 0)
-            answer = FormatMask(value, "0.00", ',');
-        else if (i % 3 == 1)
-            answer = FormatGeneral(value + 1, ',');
-        lines.append(GeneratedLine(QString::fromStdString(example)) +
-                     QString::fromStdString(answer));
-    }
-    return lines;
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -93,7 +70,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < Sheets; ++i)
         WriteWorksheetFile(QDir(originals).filePath(
                                QStringLiteral("Zak%1.nlx").arg(i + 1, 2, 10, QLatin1Char('0'))),
-                           filledInSheet(1000u + std::uint32_t(i)));
+                           Bench::filledInSheet(1000u + std::uint32_t(i), SheetLines));
 
     const QDateTime checked(QDate(2026, 3, 2), QTime(8, 5, 9));
     Platform::setDateTimeSource([&] { return checked; });

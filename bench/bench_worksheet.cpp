@@ -5,6 +5,7 @@
 #include "benchtools.h"
 #include "editexp/evaluator.h"
 #include "editexp/numbertext.h"
+#include "filledsheet.h"
 #include "generator/candidate.h"
 #include "worksheet/trailer.h"
 #include "worksheet/worksheet.h"
@@ -22,35 +23,11 @@ namespace {
 constexpr int SheetLines = 5000;
 constexpr int Rounds = 7;
 
-// A pupil's sheet: generated examples under the default parameters, a third answered right,
-// a third wrong and a third left blank.
-QStringList filledInSheet()
-{
-    GenerationState state;
-    GenerationParams params;
-    RandomGenerator random(20240611u);
-    QStringList lines;
-    for (int i = 0; i < SheetLines; ++i) {
-        const std::string example = GenerateCandidate(params, state, random, ',');
-        std::string evaluation = example;
-        std::replace(evaluation.begin(), evaluation.end(), ',', '.');
-        const double value = Evaluate(evaluation).value;
-        std::string answer;
-        if (i % 3 == 0)
-            answer = FormatMask(value, "0.00", ',');
-        else if (i % 3 == 1)
-            answer = FormatGeneral(value + 1, ',');
-        lines.append(GeneratedLine(QString::fromStdString(example)) +
-                     QString::fromStdString(answer));
-    }
-    return lines;
-}
-
 } // namespace
 
 int main()
 {
-    const QStringList sheet = filledInSheet();
+    const QStringList sheet = Bench::filledInSheet(20240611u, SheetLines);
 
     ComputeOutcome outcome;
     const double engine = Bench::bestMs(Rounds, [&] {

@@ -23,6 +23,8 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 const QDateTime Checked(QDate(2026, 3, 2), QTime(8, 5, 9));
@@ -49,6 +51,25 @@ struct ClassWindowTest_ : WorksheetWindow
     static void press(TClassWindow *c, const char *name)
     {
         c->findChild<QPushButton *>(name)->click();
+    }
+    // Presses the button and runs the action on the print preview it opens, then closes it.
+    static bool withPreview(TClassWindow *c, const char *button,
+                            const std::function<void(QPrintPreviewDialog *)> &action)
+    {
+        bool previewed = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            poll.stop();
+            previewed = true;
+            action(preview);
+            preview->reject();
+        });
+        poll.start(20);
+        press(c, button);
+        return previewed;
     }
 };
 
@@ -172,21 +193,10 @@ private slots:
         QVERIFY(t.fileAt(returned.filePath("class.csv")).startsWith("Žák,Soubor,"));
 
         // The table prints with what the class gets wrong.
-        bool previewed = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!preview)
-                return;
-            poll.stop();
-            previewed = true;
+        QVERIFY(t.withPreview(c, "PrintTableButton", [&](QPrintPreviewDialog *preview) {
             t.choice = returned.filePath("class.pdf");
             preview->findChild<QAbstractButton *>("SavePdfButton")->click();
-            preview->reject();
-        });
-        poll.start(20);
-        t.press(c, "PrintTableButton");
-        QVERIFY(previewed);
+        }));
         const QString printed = pdfText(returned.filePath("class.pdf")).join(QString());
         for (const char *text : {"Anna", "Bob", "Cyril", "33,3 %", "odčítání, do 10"})
             QVERIFY2(printed.contains(QString::fromUtf8(text)), text);
@@ -202,25 +212,14 @@ private slots:
         TClassWindow *c = t.open();
         t.type(c, "SeedEdit", "7");
         const QString after = t.dir.filePath("after.pdf"), atEnd = t.dir.filePath("end.pdf");
-        bool previewed = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-            if (!preview)
-                return;
-            poll.stop();
-            previewed = true;
+        QVERIFY(t.withPreview(c, "PrintVariantsButton", [&](QPrintPreviewDialog *preview) {
             auto *save = preview->findChild<QAbstractButton *>("SavePdfButton");
             t.choice = after;
             save->click();
             preview->findChild<QComboBox *>("KeyOrderBox")->setCurrentIndex(1);
             t.choice = atEnd;
             save->click();
-            preview->reject();
-        });
-        poll.start(20);
-        t.press(c, "PrintVariantsButton");
-        QVERIFY(previewed);
+        }));
         QCOMPARE(t.errors, QStringList());
         const auto order = [](const QStringList &pages) {
             QStringList out;
