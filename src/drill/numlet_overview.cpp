@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTableView>
 #include <QValueAxis>
@@ -92,7 +93,11 @@ TOverview::TOverview(QList<HistoryRun> runs, const QStringList &pupils, const QS
     setWindowTitle(tr("Přehled"));
     if (parent)
         setFont(parent->font());
-    resize(1000, 660);
+    // Smaller on a small or dense screen, where the whole window must still fit.
+    QSize size(1000, 660);
+    if (const QScreen *shown = parent ? parent->screen() : screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 0.95);
+    resize(size);
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));

@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
@@ -245,7 +246,11 @@ TClassWindow::TClassWindow(const Setup &s, QWidget *parent) : QDialog(parent), s
     setWindowTitle(tr("Celá třída"));
     if (parent)
         setFont(parent->font());
-    resize(860, 620);
+    // Smaller on a small or dense screen, where the whole window must still fit.
+    QSize size(860, 620);
+    if (const QScreen *shown = parent ? parent->screen() : screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 0.95);
+    resize(size);
 
     Pages = new QTabWidget(this);
     Pages->setObjectName(QStringLiteral("Pages"));
