@@ -27,6 +27,7 @@ class QToolButton;
 class TImageList;
 class SoundPlayer;
 struct FormulaTemplate;
+struct SpokenWords;
 
 // The main window. It owns every piece of state of the running program; its handlers read the
 // controls, call the engines and write the controls back. The methods of each subsystem are
@@ -136,7 +137,8 @@ private:
     // ---- Screen readers (src/app/numlet_accessibility.cpp) -------------------------------------
 private:
     void setupAccessibility();
-    void describeExample(); // the example in words, after every NextExample
+    void describeExample();                         // the example in words, after every NextExample
+    std::shared_ptr<const SpokenWords> spokenWords; // in the window's language, made once
     void announceVerdict();
     void announceRunEnd();
 

@@ -131,18 +131,22 @@ void TNumlet::setupAccessibility()
 // example to the next.
 void TNumlet::describeExample()
 {
-    SpokenWords words;
-    words.plus = tr("plus").toStdString();
-    words.minus = tr("mínus").toStdString();
-    words.times = tr("krát").toStdString();
-    words.dividedBy = tr("děleno").toStdString();
-    words.power = tr("na").toStdString();
-    words.squareRoot = tr("odmocnina z").toStdString();
-    words.openBracket = tr("levá závorka").toStdString();
-    words.closeBracket = tr("pravá závorka").toStdString();
-    words.equals = tr("je").toStdString();
+    // Called for every example of a worksheet too: the words are looked up once.
+    if (!spokenWords) {
+        auto words = std::make_shared<SpokenWords>();
+        words->plus = tr("plus").toStdString();
+        words->minus = tr("mínus").toStdString();
+        words->times = tr("krát").toStdString();
+        words->dividedBy = tr("děleno").toStdString();
+        words->power = tr("na").toStdString();
+        words->squareRoot = tr("odmocnina z").toStdString();
+        words->openBracket = tr("levá závorka").toStdString();
+        words->closeBracket = tr("pravá závorka").toStdString();
+        words->equals = tr("je").toStdString();
+        spokenWords = std::move(words);
+    }
     const QString spoken =
-        QString::fromStdString(SpokenExample(ui->LabelF1->text().toStdString(), words));
+        QString::fromStdString(SpokenExample(ui->LabelF1->text().toStdString(), *spokenWords));
     ui->LabelF1->setAccessibleDescription(spoken);
     ui->Edit2->setAccessibleDescription(spoken);
 }
